@@ -1,0 +1,164 @@
+#include "app/App.h"
+
+#include "app/State.h"
+#include "app/reportError.h"
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+App* registeredApp = nullptr;
+
+int acceptEveryEvent(const SDL_Event*) { return 1; }
+
+/// Keypad arrows are stored as the arrow keys they stand for.
+int remapKeypad(int code) {
+    switch (code) {
+    case SDLK_KP2:
+        return SDLK_DOWN;
+    case SDLK_KP4:
+        return SDLK_LEFT;
+    case SDLK_KP6:
+        return SDLK_RIGHT;
+    case SDLK_KP8:
+        return SDLK_UP;
+    default:
+        return code;
+    }
+}
+} // namespace
+
+App::App() : readTicks(SDL_GetTicks), sleep(SDL_Delay) {}
+
+App::~App() {
+    if (registeredApp == this)
+        registeredApp = nullptr;
+}
+
+App* App::instance() { return registeredApp; }
+
+void App::setTimeSource(TickSource ticks, Sleeper sleeper) {
+    readTicks = std::move(ticks);
+    sleep = std::move(sleeper);
+}
+
+bool App::init() {
+    registeredApp = this;
+    SDL_WM_SetCaption(getCaption(), "");
+    screen = SDL_GetVideoSurface();
+    SDL_SetEventFilter(acceptEveryEvent);
+    resetTiming();
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    return true;
+}
+
+void App::resetTiming() {
+    nextStepTime = 0;
+    startTicks = readTicks();
+    clock = 0;
+}
+
+void App::run() {
+    while (running)
+        runPass();
+}
+
+void App::runPass() {
+    const Uint32 passStart = readTicks();
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        dispatch(event);
+    advanceClock();
+    if (update()) {
+        if (currentState)
+            currentState->draw(screen);
+        glFlush();
+        SDL_GL_SwapBuffers();
+    }
+    if (readTicks() == passStart)
+        sleep(1);
+    checkGlError();
+}
+
+void App::advanceClock() {
+    // In 64 bits so that the product cannot wrap; the result equals the 32-bit formula's
+    // until that one would overflow after about 16 days.
+    const Uint32 elapsed = readTicks() - startTicks;
+    clock = static_cast<Uint32>((static_cast<uint64_t>(clock) * 3 + elapsed) >> 2);
+}
+
+void App::checkGlError() {
+    if (glGetError() != GL_NO_ERROR)
+        reportError("GL Error", "GL Error");
+}
+
+void App::dispatch(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        onKeyDown(event.key);
+        break;
+    case SDL_KEYUP: {
+        setKeyState(SDL_GetKeyState(nullptr));
+        const int code = event.key.keysym.sym;
+        if (currentState)
+            currentState->keyUp(&code);
+        break;
+    }
+    case SDL_MOUSEMOTION:
+        if (currentState)
+            currentState->mouseMove(&event.motion);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        if (currentState)
+            currentState->mouseDown(&event.button);
+        break;
+    case SDL_MOUSEBUTTONUP:
+        if (currentState)
+            currentState->mouseUp(&event.button);
+        break;
+    case SDL_QUIT:
+        setRunning(false);
+        break;
+    default:
+        break;
+    }
+}
+
+void App::onKeyDown(const SDL_KeyboardEvent& event) {
+    setKeyState(SDL_GetKeyState(nullptr));
+    // Reading the key state, not the event, means any key pressed while Escape is held quits.
+    if (keyState[SDLK_ESCAPE] == 1)
+        setRunning(false);
+    const int code = event.keysym.sym;
+    pressedKeys.push_back(remapKeypad(code));
+    if (currentState)
+        currentState->keyDown(&code);
+}
+
+bool App::update() {
+    if (clock < nextStepTime)
+        return false;
+    if (!currentState) {
+        nextStepTime = clock;
+        return false;
+    }
+    while (nextStepTime < clock) {
+        nextStepTime += 1000 / currentState->getRate();
+        currentState->update(nextStepTime, pressedKeys);
+        // A step may switch screens; the next step belongs to the new one.
+        if (!currentState)
+            break;
+    }
+    return true;
+}
+
+void App::changeState(int stateId) {
+    if (currentState)
+        currentState->leave();
+    currentState = getState(stateId);
+    if (currentState)
+        currentState->enter(clock);
+}

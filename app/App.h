@@ -1,0 +1,77 @@
+// The application frame: main loop, smoothed clock, fixed-rate stepping, event dispatch and
+// screen switching. The derived application supplies the caption and the screens.
+#pragma once
+
+#include <SDL.h>
+
+#include <functional>
+#include <list>
+
+class State;
+
+class App {
+public:
+    /// Reads the millisecond tick count (SDL_GetTicks unless a test replaces it).
+    using TickSource = std::function<Uint32()>;
+    /// Sleeps for milliseconds (SDL_Delay unless a test replaces it).
+    using Sleeper = std::function<void(Uint32)>;
+
+    App();
+    virtual ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    /// Registers the application object, sets the caption, takes the display surface and
+    /// resets the clock; returns true.
+    virtual bool init();
+    /// The main loop: runs passes until the application stops running.
+    virtual void run();
+    /// Leaves the current screen and enters the one registered under `stateId` (if any).
+    virtual void changeState(int stateId);
+    /// Runs the fixed steps that are due; true when a frame is to be drawn in this pass.
+    virtual bool update();
+    /// The window caption.
+    virtual const char* getCaption() = 0;
+    /// The screen registered under an id; null if none.
+    virtual State* getState(int stateId) = 0;
+
+    void setRunning(bool value) { running = value; }
+    bool isRunning() const { return running; }
+    SDL_Surface* getScreen() const { return screen; }
+    int getScreenWidth() const { return screen->w; }
+    int getScreenHeight() const { return screen->h; }
+    void setKeyState(const Uint8* state) { keyState = state; }
+    /// Restarts the smoothed clock and the step schedule at 0.
+    void resetTiming();
+
+    /// Replaces where the loop reads time and how it sleeps.
+    void setTimeSource(TickSource ticks, Sleeper sleep);
+    /// The current tick count from the time source.
+    Uint32 ticks() const { return readTicks(); }
+    /// The smoothed clock in milliseconds since resetTiming.
+    Uint32 getClock() const { return clock; }
+
+    /// The application object registered by init; null before.
+    static App* instance();
+
+protected:
+    /// One pass of the main loop.
+    void runPass();
+
+private:
+    void dispatch(const SDL_Event& event);
+    void onKeyDown(const SDL_KeyboardEvent& event);
+    void advanceClock();
+    void checkGlError();
+
+    SDL_Surface* screen = nullptr;
+    bool running = true;
+    Uint32 clock = 0;
+    Uint32 startTicks = 0;
+    Uint32 nextStepTime = 0;
+    std::list<int> pressedKeys;
+    const Uint8* keyState = nullptr;
+    State* currentState = nullptr;
+    TickSource readTicks;
+    Sleeper sleep;
+};

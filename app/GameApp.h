@@ -1,0 +1,63 @@
+// The concrete application: owns the graphics context, the named fonts, the screens and the
+// random generator for the life of the program.
+#pragma once
+
+#include "app/App.h"
+#include "app/RandomGenerator.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+class State;
+class UIFont;
+class UIGraphics;
+
+class GameApp : public App {
+public:
+    /// Screen ids.
+    static constexpr int TITLE_SCREEN = 1;
+    static constexpr int SIMULATION_SCREEN = 2;
+
+    GameApp();
+    ~GameApp() override;
+
+    /// Starts the frame, reseeds the generator, creates the graphics context, the fonts and the
+    /// screens, and makes the simulation screen current; false (with getInitError set) if a
+    /// step fails.
+    bool init() override;
+    /// "Vireholm - Quillomer - 1.1".
+    const char* getCaption() override;
+    /// The screen registered under `stateId`; null for an unknown id.
+    State* getState(int stateId) override;
+    /// Deletes the screens, then the fonts.
+    virtual void releaseResources();
+
+    /// Loads a screen and keeps it under `stateId`; a screen that fails to load is deleted and
+    /// stops every later registration.
+    void registerState(int stateId, State* state);
+    /// The font registered under `name`; null for an unknown name.
+    UIFont* getFont(const char* name);
+    UIGraphics* getGraphics() const { return graphics.get(); }
+    RandomGenerator* getRandom() { return &random; }
+    /// Unloads and deletes every screen in ascending id order.
+    void releaseStates();
+    /// Deletes every font in name order.
+    void releaseFonts();
+
+    /// What made init fail, naming the file and the working directory; empty otherwise.
+    const std::string& getInitError() const { return initError; }
+
+private:
+    bool fail(const std::string& what);
+
+    std::map<int, std::unique_ptr<State>> states;
+    bool statesOk = true;
+    std::unique_ptr<UIGraphics> graphics;
+    std::map<std::string, std::unique_ptr<UIFont>> fonts;
+    RandomGenerator random{5489};
+    std::string initError;
+};
+
+/// The application object; null before its init.
+GameApp* getApp();

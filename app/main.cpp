@@ -1,0 +1,41 @@
+// Program entry: starts SDL, opens the OpenGL display, hides the cursor and runs the
+// application. The application object is never destroyed; SDL shuts down at exit.
+#include "app/Display.h"
+#include "app/GameApp.h"
+#include "app/reportError.h"
+
+#include <SDL.h>
+
+#include <cstdlib>
+
+namespace {
+/// Starts SDL. A machine without a usable audio driver still gets a silent program: audio is
+/// then left out here, and opening it later reports the failure and carries on.
+bool initSdl() {
+    const Uint32 flags = SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE;
+    return SDL_Init(flags | SDL_INIT_AUDIO) >= 0 || SDL_Init(flags) >= 0;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!initSdl()) {
+        reportError("Unable to init SDL", "%s", SDL_GetError());
+        return 1;
+    }
+    std::atexit(SDL_Quit);
+
+    if (!openDisplay(argc, argv)) {
+        reportError("Unable to set video mode", "%s", SDL_GetError());
+        return 1;
+    }
+    installCursor();
+    SDL_ShowCursor(SDL_DISABLE);
+
+    GameApp* app = new GameApp();
+    if (!app->init()) {
+        reportError("Start-up failed", "%s", app->getInitError().c_str());
+        return 1;
+    }
+    app->run();
+    return 0;
+}

@@ -1,0 +1,58 @@
+# Shared set-up for the project's scripts: packages, build, virtual display.
+# Sourced, not run.
+
+REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+PACKAGES=(cmake ninja-build g++ pkg-config libsdl1.2-dev libsdl-image1.2-dev libgl-dev
+          libgl1-mesa-dri xvfb xauth xdotool imagemagick libgtest-dev libgmock-dev
+          libbenchmark-dev libfreetype-dev libpng-dev fonts-dejavu-core)
+
+# Installs the Debian packages that are missing (as root, or through sudo).
+ensure_packages() {
+    local missing=()
+    for package in "${PACKAGES[@]}" "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+# Configures and builds into a folder: build_into DIR [cmake options...]
+build_into() {
+    local dir="$1"
+    shift
+    cmake -S "$REPO_ROOT" -B "$REPO_ROOT/$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$REPO_ROOT/$dir" -j2
+}
+
+# Starts Xvfb on a free display number, waits until it answers, and exports DISPLAY.
+# The server is stopped by stop_xvfb (installed as an EXIT trap by the callers).
+XVFB_PID=""
+start_xvfb() {
+    local number=99
+    while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do
+        number=$((number + 1))
+    done
+    Xvfb ":${number}" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":${number}"
+    for _ in $(seq 1 100); do
+        xdotool getmouselocation >/dev/null 2>&1 && return 0
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "Xvfb did not start on $DISPLAY" >&2
+    return 1
+}
+
+stop_xvfb() {
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
+    fi
+}

@@ -1,0 +1,169 @@
+#include "app/App.h"
+#include "app/State.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <vector>
+
+namespace {
+class RecordingScreen : public State {
+public:
+    explicit RecordingScreen(int stepsPerSecond) { rate = stepsPerSecond; }
+
+    bool update(unsigned time, std::list<int>& keys) override {
+        stepTimes.push_back(time);
+        storedKeys.insert(storedKeys.end(), keys.begin(), keys.end());
+        keys.clear();
+        return true;
+    }
+    void draw(SDL_Surface*) override { ++frames; }
+    void enter(unsigned) override { ++enters; }
+    void leave() override { ++leaves; }
+    void keyDown(const int* code) override { keysDown.push_back(*code); }
+
+    std::vector<unsigned> stepTimes;
+    std::vector<int> storedKeys;
+    std::vector<int> keysDown;
+    int frames = 0;
+    int enters = 0;
+    int leaves = 0;
+};
+
+class LoopApp : public App {
+public:
+    const char* getCaption() override { return "loop test"; }
+    State* getState(int stateId) override {
+        const auto found = screens.find(stateId);
+        return found == screens.end() ? nullptr : found->second;
+    }
+    using App::runPass;
+
+    std::map<int, State*> screens;
+};
+
+void pushKey(Uint8 type, SDLKey key) {
+    SDL_Event event{};
+    event.type = type;
+    event.key.type = type;
+    event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+}
+
+class AppLoop : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER), 0) << SDL_GetError();
+        ASSERT_NE(SDL_SetVideoMode(1024, 768, 0, 0), nullptr) << SDL_GetError();
+    }
+    static void TearDownTestSuite() { SDL_Quit(); }
+
+    void SetUp() override {
+        SDL_Event stale;
+        while (SDL_PollEvent(&stale)) {
+        }
+        std::memset(SDL_GetKeyState(nullptr), 0, SDLK_LAST);
+        app.setTimeSource([this] { return now; }, [this](Uint32 ms) { slept += ms; });
+        app.init();
+        app.screens[2] = &screen;
+        app.changeState(2);
+    }
+
+    void runPasses(int count) {
+        for (int pass = 0; pass < count; ++pass)
+            app.runPass();
+    }
+
+    Uint32 now = 0;
+    Uint32 slept = 0;
+    RecordingScreen screen{60};
+    LoopApp app;
+};
+} // namespace
+
+TEST_F(AppLoop, StepsEvery16MillisecondsAtRate60WithTheScheduledTime) {
+    now = 1000;
+    runPasses(40); // the smoothed clock settles at 997
+    EXPECT_EQ(app.getClock(), 997u);
+    ASSERT_EQ(screen.stepTimes.size(), 63u);
+    for (size_t step = 0; step < screen.stepTimes.size(); ++step)
+        ASSERT_EQ(screen.stepTimes[step], 16 * (step + 1));
+}
+
+TEST_F(AppLoop, DrawsNothingWhileTheClockIsBelowTheSchedule) {
+    now = 1000;
+    runPasses(40);
+    const int frames = screen.frames;
+    const Uint32 sleptBefore = slept;
+    runPasses(5); // clock 997, next step at 1008
+    EXPECT_EQ(screen.frames, frames);
+    EXPECT_EQ(slept, sleptBefore + 5); // the tick count did not move: 1 ms sleep per pass
+}
+
+TEST_F(AppLoop, ClockStaysMonotonicPastTheThirtyTwoBitProductLimit) {
+    app.changeState(99); // no screen: no steps to run for days of clock
+    now = 4000000000u;
+    Uint32 previous = 0;
+    for (int pass = 0; pass < 100; ++pass) {
+        app.runPass();
+        ASSERT_GE(app.getClock(), previous);
+        previous = app.getClock();
+    }
+    EXPECT_GE(app.getClock(), now - 3);
+}
+
+TEST_F(AppLoop, KeypadEightIsStoredAsUpButReachesKeyDownAsPressed) {
+    pushKey(SDL_KEYDOWN, SDLK_KP8);
+    pushKey(SDL_KEYDOWN, SDLK_a);
+    now = 100;
+    app.runPass();
+    EXPECT_EQ(screen.storedKeys, (std::vector<int>{SDLK_UP, SDLK_a}));
+    EXPECT_EQ(screen.keysDown, (std::vector<int>{SDLK_KP8, SDLK_a}));
+}
+
+TEST_F(AppLoop, EscapeAnyKeyWhileEscapeIsHeldAndQuitEndTheLoopAfterThePass) {
+    const struct {
+        Uint8 type;
+        SDLKey key;
+        bool escapeHeld;
+    } endings[] = {
+        {SDL_KEYDOWN, SDLK_ESCAPE, true},
+        {SDL_KEYDOWN, SDLK_a, true},
+        {SDL_QUIT, SDLK_UNKNOWN, false},
+    };
+    for (const auto& ending : endings) {
+        app.setRunning(true);
+        SDL_GetKeyState(nullptr)[SDLK_ESCAPE] = ending.escapeHeld;
+        const int framesBefore = screen.frames;
+        now += 100;
+        pushKey(ending.type, ending.key);
+        app.run();
+        EXPECT_FALSE(app.isRunning()) << ending.key;
+        EXPECT_EQ(screen.frames, framesBefore + 1) << "the pass completes";
+    }
+}
+
+TEST_F(AppLoop, KeyUpNeverEndsTheLoop) {
+    SDL_GetKeyState(nullptr)[SDLK_ESCAPE] = 1;
+    pushKey(SDL_KEYUP, SDLK_ESCAPE);
+    app.runPass();
+    EXPECT_TRUE(app.isRunning());
+}
+
+TEST_F(AppLoop, SwitchingToAnUnknownIdLeavesNoCurrentScreen) {
+    app.changeState(7);
+    EXPECT_EQ(screen.leaves, 1);
+    now = 500;
+    runPasses(10);
+    EXPECT_TRUE(screen.stepTimes.empty());
+    EXPECT_EQ(screen.frames, 0);
+
+    app.changeState(2);
+    EXPECT_EQ(screen.enters, 2);
+    now = 1000;
+    runPasses(10);
+    EXPECT_FALSE(screen.stepTimes.empty());
+}

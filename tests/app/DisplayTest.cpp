@@ -1,0 +1,87 @@
+#include "app/Display.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+std::string describe(const std::vector<VideoMode>& modes) {
+    std::string text;
+    for (const VideoMode& mode : modes)
+        text += std::to_string(mode.bitsPerPixel) + (mode.fullScreen ? "F " : "W ");
+    return text;
+}
+
+std::string attemptsFor(const char* argument) {
+    char program[] = "quillomer";
+    std::string word = argument ? argument : "";
+    char* argv[] = {program, word.data(), nullptr};
+    return describe(videoModeAttempts(argument ? 2 : 1, argv));
+}
+
+bool bitSet(const std::array<uint8_t, 128>& plane, int row, int column) {
+    return plane[row * 4 + column / 8] & (0x80 >> (column % 8));
+}
+} // namespace
+
+TEST(Display, VideoModeOrderFollowsTheFirstArgumentsFirstLetter) {
+    const struct {
+        const char* argument;
+        const char* expected;
+    } cases[] = {
+        {nullptr, "32F 24F 16F 32W 24W 16W 8F 8W 32F "},
+        {"windowed", "32W 24W 16W 32W 24W 16W 8W 8W 32W "},
+        {"fullscreen", "32F 24F 16F 32F 24F 16F 8F 8F 32F "},
+        {"W", "32F 24F 16F 32W 24W 16W 8F 8W 32F "},
+        {"F", "32F 24F 16F 32W 24W 16W 8F 8W 32F "},
+        {"", "32F 24F 16F 32W 24W 16W 8F 8W 32F "},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(attemptsFor(test.argument), test.expected)
+            << (test.argument ? test.argument : "(none)");
+}
+
+TEST(Display, ChannelBitsFollowTheColourDepth) {
+    EXPECT_EQ(channelBitsFor(8).red, 3);
+    EXPECT_EQ(channelBitsFor(8).blue, 2);
+    for (int depth : {15, 16})
+        EXPECT_EQ(channelBitsFor(depth).green, 5) << depth;
+    for (int depth : {24, 32})
+        EXPECT_EQ(channelBitsFor(depth).blue, 8) << depth;
+}
+
+TEST(Display, CursorPlanesAndHotSpotComeFromTheXpmPicture) {
+    for (int row = 0; row < 32; ++row)
+        ASSERT_EQ(std::strlen(cursorImage[4 + row]), 32u) << "row " << row;
+
+    const CursorBits bits = cursorBitsFrom(cursorImage);
+    EXPECT_EQ(bits.hotX, 15);
+    EXPECT_EQ(bits.hotY, 0);
+    // The tip: 'X' is black (data and mask), '.' white (mask only), blank clear.
+    EXPECT_TRUE(bitSet(bits.data, 0, 15) && bitSet(bits.mask, 0, 15));
+    EXPECT_TRUE(!bitSet(bits.data, 1, 15) && bitSet(bits.mask, 1, 15));
+    EXPECT_TRUE(!bitSet(bits.data, 0, 14) && !bitSet(bits.mask, 0, 14));
+    EXPECT_EQ(bits.data[0], 0);
+    EXPECT_EQ(bits.data[1], 0x01); // column 15 is the last bit of the second byte
+    // Rows 17 to 31 are blank.
+    for (int byte = 17 * 4; byte < 128; ++byte)
+        ASSERT_EQ(bits.mask[byte], 0) << byte;
+}
+
+TEST(Display, CursorStarIsInvertedAndUnknownCharactersAreClear) {
+    std::string rows[32];
+    const char* image[37] = {"", "", "", ""};
+    for (int row = 0; row < 32; ++row) {
+        rows[row] = std::string(32, ' ');
+        image[4 + row] = rows[row].c_str();
+    }
+    rows[3][0] = '*';
+    rows[3][1] = '#';
+    image[36] = "3,4";
+    const CursorBits bits = cursorBitsFrom(image);
+    EXPECT_EQ(bits.data[12], 0x80);
+    EXPECT_EQ(bits.mask[12], 0x00);
+    EXPECT_EQ(bits.hotX, 3);
+    EXPECT_EQ(bits.hotY, 4);
+}

@@ -1,0 +1,64 @@
+#include "app/GameApp.h"
+#include "app/State.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Lifecycle {
+    int loads = 0;
+    int unloads = 0;
+    int deletions = 0;
+};
+
+class CountedScreen : public State {
+public:
+    CountedScreen(Lifecycle& counts, bool loadSucceeds) : counts(counts), ok(loadSucceeds) {}
+    ~CountedScreen() override { ++counts.deletions; }
+    bool load() override {
+        ++counts.loads;
+        return ok;
+    }
+    void unload() override { ++counts.unloads; }
+    bool update(unsigned, std::list<int>&) override { return true; }
+    void draw(SDL_Surface*) override {}
+
+private:
+    Lifecycle& counts;
+    bool ok;
+};
+} // namespace
+
+TEST(GameApp, UnknownScreensAndFontsAreNullAndNotAdded) {
+    GameApp app;
+    EXPECT_EQ(app.getState(1), nullptr);
+    EXPECT_EQ(app.getState(1), nullptr);
+    EXPECT_EQ(app.getFont("large"), nullptr);
+    EXPECT_STREQ(app.getCaption(), "Vireholm - Quillomer - 1.1");
+}
+
+TEST(GameApp, AScreenThatFailsToLoadIsDeletedAndStopsLaterRegistrations) {
+    Lifecycle title, simulation;
+    {
+        GameApp app;
+        app.registerState(1, new CountedScreen(title, false));
+        EXPECT_EQ(title.deletions, 1);
+        EXPECT_EQ(app.getState(1), nullptr);
+
+        app.registerState(2, new CountedScreen(simulation, true));
+        EXPECT_EQ(simulation.loads, 0) << "neither loaded";
+        EXPECT_EQ(app.getState(2), nullptr) << "nor registered";
+    }
+    EXPECT_EQ(simulation.deletions, 1) << "and not leaked";
+}
+
+TEST(GameApp, ReleasingUnloadsThenDeletesEveryScreen) {
+    Lifecycle counts;
+    GameApp app;
+    app.registerState(1, new CountedScreen(counts, true));
+    app.registerState(2, new CountedScreen(counts, true));
+    ASSERT_NE(app.getState(2), nullptr);
+    app.releaseStates();
+    EXPECT_EQ(counts.unloads, 2);
+    EXPECT_EQ(counts.deletions, 2);
+    EXPECT_EQ(app.getState(1), nullptr);
+}

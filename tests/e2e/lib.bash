@@ -1,0 +1,59 @@
+# Helpers for the end-to-end scripts: start the real program under the test display, drive it
+# with real X input, and check how it ends. Sourced, not run.
+
+PROGRAM_PID=""
+PROGRAM_LOG=$(mktemp)
+WORK_DIR=$(mktemp -d)
+trap 'kill "$PROGRAM_PID" 2>/dev/null || true; rm -rf "$WORK_DIR" "$PROGRAM_LOG"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "--- program output:" >&2
+    cat "$PROGRAM_LOG" >&2
+    exit 1
+}
+
+# start_program BINARY [ARGS...]: runs the program in a fresh working directory that sees the
+# repository's data/ folder.
+start_program() {
+    local binary="$1"
+    shift
+    ln -s "$PWD/data" "$WORK_DIR/data"
+    (cd "$WORK_DIR" && exec "$binary" "$@") >"$PROGRAM_LOG" 2>&1 &
+    PROGRAM_PID=$!
+}
+
+# Prints the program window's id once it is mapped.
+wait_for_window() {
+    for _ in $(seq 1 100); do
+        local id
+        id=$(xdotool search --name "Quillomer" 2>/dev/null | head -n 1) || true
+        if [ -n "$id" ]; then
+            sleep 0.5 # let SDL finish its set-up and draw the first frames
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "program ended before its window appeared"
+        sleep 0.1
+    done
+    fail "no window appeared"
+}
+
+# Keys go to the window under the pointer when no window manager runs.
+press_key() {
+    xdotool mousemove 512 384
+    sleep 0.1
+    xdotool key "$@"
+}
+
+# expect_exit CODE: waits (at most 20 s) for the program and checks its exit code.
+expect_exit() {
+    local expected="$1" code=0
+    for _ in $(seq 1 200); do
+        kill -0 "$PROGRAM_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$PROGRAM_PID" 2>/dev/null && fail "program still running"
+    wait "$PROGRAM_PID" || code=$?
+    [ "$code" -eq "$expected" ] || fail "exit code $code, expected $expected"
+}
