@@ -1,0 +1,142 @@
+#include "render/UIGraphicsOpenGLSDL.h"
+
+#include "render/Texturing.h"
+#include "render/UIImageOpenGL.h"
+
+#include <SDL_image.h>
+
+namespace {
+
+// SDL 1.2 rectangles carry 16-bit sizes.
+const int MAX_PICTURE_SIDE = 0xFFFF;
+
+// Copies the picture into the staging surface with its own alpha channel: per-surface alpha
+// blending is switched off for the blit (so alpha is copied, not blended) and restored after.
+// `content` is the destination rectangle and receives the part that was actually copied.
+bool copyPicture(SDL_Surface* source, const SDL_Rect* area, SDL_Surface* staging,
+                 SDL_Rect* content) {
+    const bool blended = source->flags & SDL_SRCALPHA;
+    const Uint32 rle = (source->flags & SDL_RLEACCELOK) ? SDL_RLEACCEL : 0;
+    const Uint8 alpha = source->format->alpha;
+    if (blended)
+        SDL_SetAlpha(source, 0, 0);
+    SDL_Rect from = area ? *area : SDL_Rect{0, 0, content->w, content->h};
+    const bool copied = SDL_UpperBlit(source, &from, staging, content) == 0;
+    if (blended)
+        SDL_SetAlpha(source, SDL_SRCALPHA | rle, alpha);
+    return copied;
+}
+
+} // namespace
+
+void clearScreen(float r, float g, float b) {
+    glClearColor(r, g, b, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void UIGraphicsOpenGLSDL::begin2D() {
+    const SDL_Surface* screen = SDL_GetVideoSurface();
+    const int width = screen ? screen->w : 0;
+    const int height = screen ? screen->h : 0;
+    // One push for both groups: Mesa 22 does not restore the blend function when a colour
+    // buffer push is followed by a second push before the two pops.
+    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, width, height, 0, 0, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glColor4f(1, 1, 1, 1);
+}
+
+void UIGraphicsOpenGLSDL::end2D() {
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glPopAttrib();
+}
+
+UIImage* UIGraphicsOpenGLSDL::loadImage(const char* path, unsigned flags) {
+    SDL_RWops* source = SDL_RWFromFile(path, "rb");
+    return source ? loadImageRW(source, true, flags) : nullptr;
+}
+
+UIImage* UIGraphicsOpenGLSDL::loadImageRW(SDL_RWops* source, bool freeSource, unsigned flags) {
+    const SurfacePtr surface(loadSurfaceRW(source, freeSource));
+    return surface ? createImage(surface.get(), flags, nullptr) : nullptr;
+}
+
+SDL_Surface* UIGraphicsOpenGLSDL::loadSurfaceRW(SDL_RWops* source, bool freeSource) {
+    return IMG_Load_RW(source, freeSource ? 1 : 0);
+}
+
+SDL_Surface* UIGraphicsOpenGLSDL::loadSurface(const char* path) {
+    SDL_RWops* source = SDL_RWFromFile(path, "rb");
+    return source ? loadSurfaceRW(source, true) : nullptr;
+}
+
+UIImage* UIGraphicsOpenGLSDL::createImage(SDL_Surface* surface, unsigned flags,
+                                          const SDL_Rect* area) {
+    GLuint texture = 0;
+    float extents[4];
+    if (!uploadTexture(&texture, surface, flags, extents, area))
+        return nullptr;
+    const unsigned width = area ? area->w : surface->w;
+    const unsigned height = area ? area->h : surface->h;
+    return new UIImageOpenGL(width, height, flags, texture, extents);
+}
+
+bool UIGraphicsOpenGLSDL::uploadTexture(GLuint* textureOut, SDL_Surface* surface, unsigned flags,
+                                        float extentsOut[4], const SDL_Rect* area) {
+    if (!surface)
+        return false;
+    const int width = area ? area->w : surface->w;
+    const int height = area ? area->h : surface->h;
+    if (width <= 0 || height <= 0 || width > MAX_PICTURE_SIDE || height > MAX_PICTURE_SIDE)
+        return false;
+    const unsigned textureWidth = nextPowerOfTwo(width);
+    const unsigned textureHeight = nextPowerOfTwo(height);
+    const SurfacePtr staging = createRGBASurface(textureWidth, textureHeight);
+    if (!staging)
+        return false;
+    SDL_Rect content = {0, 0, static_cast<Uint16>(width), static_cast<Uint16>(height)};
+    if (!copyPicture(surface, area, staging.get(), &content))
+        return false;
+    bleedEdges(staging.get(), &content);
+
+    extentsOut[0] = 0;
+    extentsOut[1] = 0;
+    extentsOut[2] = static_cast<float>(width) / textureWidth;
+    extentsOut[3] = static_cast<float>(height) / textureHeight;
+
+    glGenTextures(1, textureOut);
+    glBindTexture(GL_TEXTURE_2D, *textureOut);
+    const GLint filter = (flags & LOAD_LINEAR) ? GL_LINEAR : GL_NEAREST;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    if (flags & LOAD_CLAMP) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, clampWrapMode());
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, clampWrapMode());
+    }
+    // The staging rows are tightly packed 32-bit pixels, row 0 at the top of the picture.
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, textureWidth, textureHeight, 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, staging->pixels);
+    return true;
+}
+
+GLint UIGraphicsOpenGLSDL::clampWrapMode() {
+    if (edgeClamp == 0)
+        edgeClamp = edgeClampWrapMode(reinterpret_cast<const char*>(glGetString(GL_VERSION)),
+                                      reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)));
+    return edgeClamp;
+}

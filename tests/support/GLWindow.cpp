@@ -1,0 +1,55 @@
+#include "tests/support/GLWindow.h"
+
+#include <GL/gl.h>
+
+std::ostream& operator<<(std::ostream& out, const Pixel& pixel) {
+    return out << '(' << int(pixel.r) << ", " << int(pixel.g) << ", " << int(pixel.b) << ", "
+               << int(pixel.a) << ')';
+}
+
+namespace {
+
+// Connecting to a busy X server can fail for a moment (EAGAIN), so a few tries are made.
+bool initVideo() {
+    const int attempts = 20;
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
+        if (SDL_Init(SDL_INIT_VIDEO) == 0)
+            return true;
+        SDL_Delay(50);
+    }
+    return false;
+}
+
+} // namespace
+
+GLWindow::GLWindow() {
+    if (!initVideo()) {
+        error = SDL_GetError();
+        return;
+    }
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+    if (!SDL_SetVideoMode(WIDTH, HEIGHT, 0, SDL_OPENGL)) {
+        error = SDL_GetError();
+        SDL_Quit();
+        return;
+    }
+    SDL_ShowCursor(SDL_DISABLE);
+    open = true;
+}
+
+Pixel GLWindow::readPixel(int x, int y) {
+    return readRegion(x, y, 1, 1).front();
+}
+
+std::vector<Pixel> GLWindow::readRegion(int x, int y, int w, int h) {
+    // GL counts rows from the bottom of the window; the result runs from the top.
+    std::vector<Pixel> bottomUp(static_cast<size_t>(w) * h);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, HEIGHT - y - h, w, h, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+    std::vector<Pixel> topDown;
+    topDown.reserve(bottomUp.size());
+    for (int row = h - 1; row >= 0; --row)
+        topDown.insert(topDown.end(), bottomUp.begin() + row * w, bottomUp.begin() + (row + 1) * w);
+    return topDown;
+}

@@ -1,0 +1,47 @@
+// The one OpenGL window of a test binary, and read-back of what was drawn into it.
+#pragma once
+
+#include <SDL.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+/// One RGBA pixel read back from the framebuffer or a texture.
+struct Pixel {
+    Uint8 r, g, b, a;
+    bool operator==(const Pixel& other) const {
+        return r == other.r && g == other.g && b == other.b && a == other.a;
+    }
+};
+
+/// Prints a pixel as (r, g, b, a) in test failure messages.
+std::ostream& operator<<(std::ostream& out, const Pixel& pixel);
+
+/// The window stays open until the process ends. SDL is deliberately not shut down: that would
+/// unload the GL driver before the leak checker runs, leaving the driver's own allocations
+/// without the library names its suppressions match.
+class GLWindow {
+public:
+    static const int WIDTH = 1024;
+    static const int HEIGHT = 768;
+
+    /// Opens the 1024 x 768 double-buffered OpenGL window with the cursor hidden; see isOpen.
+    GLWindow();
+    GLWindow(const GLWindow&) = delete;
+    GLWindow& operator=(const GLWindow&) = delete;
+
+    /// True when the window and its GL context exist.
+    bool isOpen() const { return open; }
+    /// Why the window could not be opened.
+    const std::string& getError() const { return error; }
+
+    /// Window pixel (x, y) of the buffer being drawn, origin top-left.
+    static Pixel readPixel(int x, int y);
+    /// The w x h pixels whose top-left corner is (x, y), row by row from the top.
+    static std::vector<Pixel> readRegion(int x, int y, int w, int h);
+
+private:
+    bool open = false;
+    std::string error;
+};
