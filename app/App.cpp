@@ -31,7 +31,10 @@ int remapKeypad(int code) {
 }
 } // namespace
 
-App::App() : readTicks(SDL_GetTicks), sleep(SDL_Delay) {}
+App::App()
+    : readTicks(SDL_GetTicks), sleep(SDL_Delay),
+      nextEvent([](SDL_Event& event) { return SDL_PollEvent(&event) != 0; }),
+      readKeyState([] { return SDL_GetKeyState(nullptr); }) {}
 
 App::~App() {
     if (registeredApp == this)
@@ -43,6 +46,11 @@ App* App::instance() { return registeredApp; }
 void App::setTimeSource(TickSource ticks, Sleeper sleeper) {
     readTicks = std::move(ticks);
     sleep = std::move(sleeper);
+}
+
+void App::setInputSource(EventSource events, KeyStateSource keys) {
+    nextEvent = std::move(events);
+    readKeyState = std::move(keys);
 }
 
 bool App::init() {
@@ -69,18 +77,22 @@ void App::run() {
 void App::runPass() {
     const Uint32 passStart = readTicks();
     SDL_Event event;
-    while (SDL_PollEvent(&event))
+    while (nextEvent(event))
         dispatch(event);
     advanceClock();
     if (update()) {
         if (currentState)
             currentState->draw(screen);
         glFlush();
+        if (frameObserver)
+            frameObserver();
         SDL_GL_SwapBuffers();
     }
     if (readTicks() == passStart)
         sleep(1);
     checkGlError();
+    if (passObserver)
+        passObserver();
 }
 
 void App::advanceClock() {
@@ -101,7 +113,7 @@ void App::dispatch(const SDL_Event& event) {
         onKeyDown(event.key);
         break;
     case SDL_KEYUP: {
-        setKeyState(SDL_GetKeyState(nullptr));
+        setKeyState(readKeyState());
         const int code = event.key.keysym.sym;
         if (currentState)
             currentState->keyUp(&code);
@@ -128,11 +140,13 @@ void App::dispatch(const SDL_Event& event) {
 }
 
 void App::onKeyDown(const SDL_KeyboardEvent& event) {
-    setKeyState(SDL_GetKeyState(nullptr));
-    // Reading the key state, not the event, means any key pressed while Escape is held quits.
-    if (keyState[SDLK_ESCAPE] == 1)
-        setRunning(false);
+    setKeyState(readKeyState());
     const int code = event.keysym.sym;
+    // The key state makes any key pressed while Escape is held quit. The event itself counts
+    // too: SDL updates the state as it queues events, so an Escape tapped during a long frame
+    // is already released by the time its key-down is dispatched.
+    if (keyState[SDLK_ESCAPE] == 1 || code == SDLK_ESCAPE)
+        setRunning(false);
     pressedKeys.push_back(remapKeypad(code));
     if (currentState)
         currentState->keyDown(&code);

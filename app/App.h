@@ -15,6 +15,12 @@ public:
     using TickSource = std::function<Uint32()>;
     /// Sleeps for milliseconds (SDL_Delay unless a test replaces it).
     using Sleeper = std::function<void(Uint32)>;
+    /// Takes the next event to dispatch; false when none is waiting (SDL_PollEvent).
+    using EventSource = std::function<bool(SDL_Event&)>;
+    /// The key-state array read on key events (SDL_GetKeyState).
+    using KeyStateSource = std::function<const Uint8*()>;
+    /// Called by the loop at a fixed point of each pass.
+    using Observer = std::function<void()>;
 
     App();
     virtual ~App();
@@ -46,8 +52,16 @@ public:
 
     /// Replaces where the loop reads time and how it sleeps.
     void setTimeSource(TickSource ticks, Sleeper sleep);
+    /// Replaces where the loop takes events and the key state from.
+    void setInputSource(EventSource events, KeyStateSource keys);
+    /// Called after each drawn frame, before the buffers are swapped.
+    void setFrameObserver(Observer observer) { frameObserver = std::move(observer); }
+    /// Called at the end of every pass.
+    void setPassObserver(Observer observer) { passObserver = std::move(observer); }
     /// The current tick count from the time source.
     Uint32 ticks() const { return readTicks(); }
+    /// The current screen; null before the first changeState or after an unknown id.
+    State* getCurrentState() const { return currentState; }
     /// The smoothed clock in milliseconds since resetTiming.
     Uint32 getClock() const { return clock; }
 
@@ -74,4 +88,8 @@ private:
     State* currentState = nullptr;
     TickSource readTicks;
     Sleeper sleep;
+    EventSource nextEvent;
+    KeyStateSource readKeyState;
+    Observer frameObserver;
+    Observer passObserver;
 };

@@ -1,8 +1,10 @@
 #include "app/GameApp.h"
 
 #include "app/State.h"
-#include "render/UIFont.h"
-#include "render/UIGraphics.h"
+#include "render/UIFontOpenGLSDL.h"
+#include "render/UIGraphicsOpenGLSDL.h"
+#include "screens/GameState.h"
+#include "screens/TitleState.h"
 
 #include <unistd.h>
 
@@ -27,7 +29,25 @@ GameApp::~GameApp() {
 bool GameApp::init() {
     if (!App::init())
         return fail("the application frame");
-    random.seed(ticks());
+    random.seed(startSeed());
+    graphics = std::make_unique<UIGraphicsOpenGLSDL>();
+    if (!loadFont("medium", "data/font_medium.png", 1) ||
+        !loadFont("small", "data/font_small.png", -1))
+        return false;
+    registerState(TITLE_SCREEN, new TitleState());
+    registerState(SIMULATION_SCREEN, new GameState(graphics.get()));
+    if (!statesOk)
+        return fail(screenFailure.empty() ? std::string("a screen") : screenFailure);
+    changeState(SIMULATION_SCREEN);
+    return true;
+}
+
+bool GameApp::loadFont(const char* name, const char* path, int letterSpacing) {
+    auto font = std::make_unique<UIFontOpenGLSDL>(graphics.get(), path, nullptr, 16);
+    if (!font->load())
+        return fail(path);
+    font->setLetterSpacing(letterSpacing);
+    fonts[name] = std::move(font);
     return true;
 }
 
@@ -35,6 +55,8 @@ bool GameApp::fail(const std::string& what) {
     initError = "Couldn't load " + what + " (working directory " + workingDirectory() + ")";
     return false;
 }
+
+UIGraphics* GameApp::getGraphics() const { return graphics.get(); }
 
 const char* GameApp::getCaption() { return "Vireholm - Quillomer - 1.1"; }
 
@@ -49,6 +71,7 @@ void GameApp::registerState(int stateId, State* state) {
         return;
     if (!owned->load()) {
         statesOk = false;
+        screenFailure = owned->getLoadFailure();
         return;
     }
     states[stateId] = std::move(owned);

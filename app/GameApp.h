@@ -6,12 +6,15 @@
 #include "app/RandomGenerator.h"
 
 #include <map>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class State;
 class UIFont;
 class UIGraphics;
+class UIGraphicsOpenGLSDL;
 
 class GameApp : public App {
 public:
@@ -38,25 +41,33 @@ public:
     void registerState(int stateId, State* state);
     /// The font registered under `name`; null for an unknown name.
     UIFont* getFont(const char* name);
-    UIGraphics* getGraphics() const { return graphics.get(); }
+    UIGraphics* getGraphics() const;
     RandomGenerator* getRandom() { return &random; }
     /// Unloads and deletes every screen in ascending id order.
     void releaseStates();
     /// Deletes every font in name order.
     void releaseFonts();
 
+    /// Starts both random generators from `seed` instead of the tick count.
+    void setSeed(uint32_t seed) { fixedSeed = seed; }
+    /// The seed for a random generator: the fixed one if set, else the tick count now.
+    uint32_t startSeed() { return fixedSeed ? *fixedSeed : ticks(); }
+
     /// What made init fail, naming the file and the working directory; empty otherwise.
     const std::string& getInitError() const { return initError; }
 
 private:
     bool fail(const std::string& what);
+    bool loadFont(const char* name, const char* path, int letterSpacing);
 
     std::map<int, std::unique_ptr<State>> states;
     bool statesOk = true;
-    std::unique_ptr<UIGraphics> graphics;
+    std::unique_ptr<UIGraphicsOpenGLSDL> graphics;
     std::map<std::string, std::unique_ptr<UIFont>> fonts;
     RandomGenerator random{5489};
     std::string initError;
+    std::string screenFailure;
+    std::optional<uint32_t> fixedSeed;
 };
 
 /// The application object; null before its init.

@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <list>
+#include <string>
 
 class State {
 public:
@@ -34,7 +35,10 @@ public:
 
     /// Fixed steps per second the main loop runs for this screen.
     int getRate() const { return rate; }
+    /// The file whose loading made load fail; empty otherwise.
+    const std::string& getLoadFailure() const { return loadFailure; }
 
 protected:
     int rate = 25;
+    std::string loadFailure;
 };

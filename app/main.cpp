@@ -1,23 +1,49 @@
-// Program entry: starts SDL, opens the OpenGL display, hides the cursor and runs the
-// application. The application object is never destroyed; SDL shuts down at exit.
+// Program entry: reads the command line, starts SDL, opens the OpenGL display, hides the
+// cursor and runs the application. The application object is never destroyed; SDL shuts
+// down at exit.
+#include "app/CommandLine.h"
 #include "app/Display.h"
 #include "app/GameApp.h"
+#include "app/Session.h"
 #include "app/reportError.h"
 
 #include <SDL.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
 /// Starts SDL. A machine without a usable audio driver still gets a silent program: audio is
-/// then left out here, and opening it later reports the failure and carries on.
+/// then left out here, and opening it later reports the failure and carries on. A display
+/// server that is briefly too busy to take the connection is asked again.
 bool initSdl() {
     const Uint32 flags = SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE;
-    return SDL_Init(flags | SDL_INIT_AUDIO) >= 0 || SDL_Init(flags) >= 0;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (SDL_Init(flags | SDL_INIT_AUDIO) >= 0 || SDL_Init(flags) >= 0)
+            return true;
+        SDL_Delay(100);
+    }
+    return false;
 }
 } // namespace
 
 int main(int argc, char** argv) {
+    CommandLine options;
+    std::string reason;
+    if (!options.parse(argc, argv, reason)) {
+        std::fprintf(stderr, "quillomer: %s\n\n%s", reason.c_str(), CommandLine::usage());
+        return 1;
+    }
+    if (options.help) {
+        std::fputs(CommandLine::usage(), stdout);
+        return 0;
+    }
+    Session session(options);
+    if (!session.prepare(reason)) {
+        std::fprintf(stderr, "quillomer: %s\n", reason.c_str());
+        return 1;
+    }
+
     if (!initSdl()) {
         reportError("Unable to init SDL", "%s", SDL_GetError());
         return 1;
@@ -32,10 +58,18 @@ int main(int argc, char** argv) {
     SDL_ShowCursor(SDL_DISABLE);
 
     GameApp* app = new GameApp();
+    if (!session.attach(*app, reason)) {
+        reportError("Start-up failed", "%s", reason.c_str());
+        return 1;
+    }
     if (!app->init()) {
         reportError("Start-up failed", "%s", app->getInitError().c_str());
         return 1;
     }
     app->run();
+    if (!session.finish(reason)) {
+        reportError("Quillomer", "%s", reason.c_str());
+        return 1;
+    }
     return 0;
 }

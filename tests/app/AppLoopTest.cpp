@@ -167,3 +167,9 @@ TEST_F(AppLoop, SwitchingToAnUnknownIdLeavesNoCurrentScreen) {
     runPasses(10);
     EXPECT_FALSE(screen.stepTimes.empty());
 }
+
+TEST_F(AppLoop, AnEscapeTapAlreadyReleasedWhenDispatchedStillEndsTheLoop) {
+    pushKey(SDL_KEYDOWN, SDLK_ESCAPE); // the key state shows Escape up again
+    app.runPass();
+    EXPECT_FALSE(app.isRunning());
+}

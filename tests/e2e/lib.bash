@@ -23,16 +23,18 @@ start_program() {
     PROGRAM_PID=$!
 }
 
-# Prints the program window's id once it is mapped.
+# Prints the program window's id once it is mapped (ignoring windows of earlier programs
+# that are being torn down).
 wait_for_window() {
     for _ in $(seq 1 100); do
         local id
-        id=$(xdotool search --name "Quillomer" 2>/dev/null | head -n 1) || true
-        if [ -n "$id" ]; then
-            sleep 0.5 # let SDL finish its set-up and draw the first frames
-            echo "$id"
-            return 0
-        fi
+        for id in $(xdotool search --name "Quillomer" 2>/dev/null); do
+            if xdotool getwindowname "$id" >/dev/null 2>&1; then
+                sleep 0.5 # let SDL finish its set-up and draw the first frames
+                echo "$id"
+                return 0
+            fi
+        done
         kill -0 "$PROGRAM_PID" 2>/dev/null || fail "program ended before its window appeared"
         sleep 0.1
     done

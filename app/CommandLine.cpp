@@ -1,0 +1,86 @@
+#include "app/CommandLine.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+bool parseNumber(const char* text, unsigned long long limit, unsigned long long& value) {
+    if (!text || !*text || *text == '-')
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtoull(text, &end, 10);
+    return errno == 0 && *end == '\0' && value <= limit;
+}
+} // namespace
+
+bool CommandLine::parse(int argc, char** argv, std::string& reason) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word.rfind("--", 0) != 0)
+            continue; // the video-mode word, and other words as before options existed
+        if (word == "--help") {
+            help = true;
+            continue;
+        }
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (!value) {
+            reason = word + " needs a value";
+            return false;
+        }
+        ++i;
+        unsigned long long number = 0;
+        if (word == "--seed" && parseNumber(value, UINT32_MAX, number)) {
+            seed = static_cast<uint32_t>(number);
+        } else if (word == "--frames" && parseNumber(value, 1000000000, number) && number > 0) {
+            frames = static_cast<int>(number);
+        } else if (word == "--record") {
+            recordPath = value;
+        } else if (word == "--replay") {
+            replayPath = value;
+        } else if (word == "--screenshot") {
+            screenshotPath = value;
+        } else if (word == "--wav") {
+            wavPath = value;
+        } else if (word == "--seed" || word == "--frames") {
+            reason = word + " needs a whole number, not '" + value + "'";
+            return false;
+        } else {
+            reason = "unknown option " + word;
+            return false;
+        }
+    }
+    if (!recordPath.empty() && !replayPath.empty()) {
+        reason = "--record and --replay cannot be used together";
+        return false;
+    }
+    if (screenshotPath.empty() != (frames == 0)) {
+        reason = "--screenshot and --frames go together";
+        return false;
+    }
+    return true;
+}
+
+const char* CommandLine::usage() {
+    return "Usage: quillomer [w|f] [options]\n"
+           "\n"
+           "A first word beginning with 'w' opens a window, one beginning with 'f' the full\n"
+           "screen (only its first letter counts); without it full screen is tried first.\n"
+           "\n"
+           "Mouse: move to stir the field and play the synthesiser (pitch follows x,\n"
+           "loudness y); drag up or down with the right button to resize the brush; the\n"
+           "bottom-right corner clears the field. The panel's sliders and buttons take\n"
+           "presses and drags while it is shown.\n"
+           "Keys: u panel, g grid, v cell vectors, r clear field, s pause or resume sound,\n"
+           "Escape quit. Save and Load on the panel use state.dat in the working directory.\n"
+           "\n"
+           "Options:\n"
+           "  --seed N             start both random generators from N\n"
+           "  --record FILE        record the run's timing and input to FILE\n"
+           "  --replay FILE        replay a recording instead of real input; quits at its end\n"
+           "  --screenshot FILE    with --frames N: after N drawn frames, save the window as\n"
+           "  --frames N           a PNG and quit\n"
+           "  --wav FILE           also write the sound to a WAV file (44.1 kHz, 16-bit stereo)\n"
+           "  --help               print this text\n";
+}

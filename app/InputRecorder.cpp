@@ -1,0 +1,52 @@
+#include "app/InputRecorder.h"
+
+#include <cerrno>
+#include <cstring>
+
+bool InputRecorder::open(const std::string& recordingPath, std::string& reason) {
+    path = recordingPath;
+    file.reset(std::fopen(path.c_str(), "wb"));
+    if (!file) {
+        reason = "cannot create " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    write(InputRecording::header());
+    return true;
+}
+
+Uint32 InputRecorder::ticks() {
+    const Uint32 now = SDL_GetTicks();
+    std::vector<uint8_t> entry;
+    InputRecording::appendTicks(entry, now);
+    write(entry);
+    return now;
+}
+
+bool InputRecorder::poll(SDL_Event& event) {
+    while (SDL_PollEvent(&event)) {
+        if (!InputRecording::isRecorded(event))
+            continue;
+        std::vector<uint8_t> entry;
+        InputRecording::appendEvent(entry, event, SDL_GetKeyState(nullptr)[SDLK_ESCAPE] != 0);
+        write(entry);
+        return true;
+    }
+    return false;
+}
+
+void InputRecorder::write(const std::vector<uint8_t>& bytes) {
+    if (file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        failed = true;
+}
+
+bool InputRecorder::finish(std::string& reason) {
+    std::vector<uint8_t> end;
+    InputRecording::appendEnd(end);
+    write(end);
+    const bool closed = file && std::fclose(file.release()) == 0;
+    if (failed || !closed) {
+        reason = "cannot write " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}

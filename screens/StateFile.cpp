@@ -1,0 +1,170 @@
+#include "screens/StateFile.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+class ByteWriter {
+public:
+    explicit ByteWriter(std::vector<uint8_t>& out) : out(out) {}
+    void u8(uint8_t value) { out.push_back(value); }
+    void i32(int32_t value) { u32(static_cast<uint32_t>(value)); }
+    void f32(float value) {
+        uint32_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        u32(bits);
+    }
+
+private:
+    void u32(uint32_t value) {
+        for (int shift = 0; shift < 32; shift += 8)
+            out.push_back(static_cast<uint8_t>(value >> shift));
+    }
+    std::vector<uint8_t>& out;
+};
+
+class ByteReader {
+public:
+    explicit ByteReader(const uint8_t* data) : data(data) {}
+    uint8_t u8() { return *data++; }
+    int32_t i32() { return static_cast<int32_t>(u32()); }
+    float f32() {
+        const uint32_t bits = u32();
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
+    }
+
+private:
+    uint32_t u32() {
+        uint32_t value = 0;
+        for (int shift = 0; shift < 32; shift += 8)
+            value |= static_cast<uint32_t>(*data++) << shift;
+        return value;
+    }
+    const uint8_t* data;
+};
+
+struct FileCloser {
+    void operator()(FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<FILE, FileCloser>;
+
+std::string systemError(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+} // namespace
+
+std::vector<uint8_t> StateFile::encode(const SavedState& state) {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(HEADER_SIZE + 8 * state.cells.size());
+    ByteWriter out(bytes);
+    out.u8(0);
+    out.f32(state.brushRadius);
+    out.u8(static_cast<uint8_t>(state.gradientMode));
+    out.i32(state.particleCount);
+    out.f32(state.age);
+    out.f32(state.colorMul);
+    out.f32(state.initXSpeed);
+    out.f32(state.initYSpeed);
+    out.i32(state.width);
+    out.i32(state.height);
+    for (const FieldVector& cell : state.cells) {
+        out.f32(cell.x);
+        out.f32(cell.y);
+    }
+    return bytes;
+}
+
+bool StateFile::decode(const uint8_t* data, size_t size, SavedState& state, std::string& reason) {
+    if (size < HEADER_SIZE) {
+        reason = "the header is incomplete (" + std::to_string(size) + " bytes)";
+        return false;
+    }
+    ByteReader in(data);
+    SavedState decoded;
+    in.u8(); // format byte, ignored
+    decoded.brushRadius = in.f32();
+    decoded.gradientMode = static_cast<int8_t>(in.u8());
+    decoded.particleCount = in.i32();
+    decoded.age = in.f32();
+    decoded.colorMul = in.f32();
+    decoded.initXSpeed = in.f32();
+    decoded.initYSpeed = in.f32();
+    decoded.width = in.i32();
+    decoded.height = in.i32();
+    if (decoded.width < 0 || decoded.width > MAX_WIDTH || decoded.height < 0 ||
+        decoded.height > MAX_HEIGHT) {
+        reason = "the grid is " + std::to_string(decoded.width) + " x " +
+                 std::to_string(decoded.height) + " cells, more than 80 x 60";
+        return false;
+    }
+    const size_t needed = HEADER_SIZE + 8 * static_cast<size_t>(decoded.width * decoded.height);
+    if (size < needed) {
+        reason = "the file ends early (" + std::to_string(size) + " of " +
+                 std::to_string(needed) + " bytes)";
+        return false;
+    }
+    decoded.cells.resize(static_cast<size_t>(decoded.width * decoded.height));
+    for (FieldVector& cell : decoded.cells) {
+        cell.x = in.f32();
+        cell.y = in.f32();
+    }
+    const float header[] = {decoded.brushRadius, decoded.age, decoded.colorMul,
+                            decoded.initXSpeed, decoded.initYSpeed};
+    bool finite = true;
+    for (float value : header)
+        finite = finite && std::isfinite(value);
+    for (const FieldVector& cell : decoded.cells)
+        finite = finite && std::isfinite(cell.x) && std::isfinite(cell.y);
+    if (!finite) {
+        reason = "it holds a value that is not a finite number";
+        return false;
+    }
+    state = std::move(decoded);
+    return true;
+}
+
+bool StateFile::write(const std::string& path, const SavedState& state, std::string& reason) {
+    const std::string temporary = path + ".tmp";
+    const std::vector<uint8_t> bytes = encode(state);
+    FILE* raw = std::fopen(temporary.c_str(), "wb");
+    if (!raw) {
+        reason = systemError(("cannot create " + temporary).c_str());
+        return false;
+    }
+    File file(raw);
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), raw) == bytes.size() &&
+                         std::fflush(raw) == 0;
+    if (!written)
+        reason = systemError(("cannot write " + temporary).c_str());
+    if (std::fclose(file.release()) != 0 && written)
+        reason = systemError(("cannot close " + temporary).c_str());
+    if (!reason.empty() || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        if (reason.empty())
+            reason = systemError(("cannot replace " + path).c_str());
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool StateFile::read(const std::string& path, std::vector<uint8_t>& bytes, bool& missing,
+                     std::string& reason) {
+    missing = false;
+    File file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        missing = errno == ENOENT;
+        reason = systemError("cannot open it");
+        return false;
+    }
+    bytes.resize(FULL_SIZE);
+    const size_t count = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    if (std::ferror(file.get())) {
+        reason = systemError("cannot read it");
+        return false;
+    }
+    bytes.resize(count);
+    return true;
+}

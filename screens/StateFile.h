@@ -1,0 +1,50 @@
+// The "state.dat" format: the flow field and the main settings, little-endian, no padding.
+// Offsets: 0 format byte, 1 brush radius, 5 gradient mode, 6 particle count, 10..25 the
+// Age, Color mul, Init X and Init Y slider values, 26 width, 30 height, 34 the cells
+// (x then y, rows top to bottom).
+#pragma once
+
+#include "screens/FieldVector.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+/// What a state file holds.
+struct SavedState {
+    float brushRadius = 0.0f;
+    int8_t gradientMode = 0;
+    int32_t particleCount = 0;
+    float age = 0.0f;
+    float colorMul = 0.0f;
+    float initXSpeed = 0.0f;
+    float initYSpeed = 0.0f;
+    int32_t width = 0;
+    int32_t height = 0;
+    /// width * height cells, row-major with a stride of width.
+    std::vector<FieldVector> cells;
+};
+
+class StateFile {
+public:
+    static constexpr size_t HEADER_SIZE = 34;
+    static constexpr int32_t MAX_WIDTH = 80;
+    static constexpr int32_t MAX_HEIGHT = 60;
+    /// Size of a file written by the program (an 80 x 60 grid).
+    static constexpr size_t FULL_SIZE = HEADER_SIZE + 8 * MAX_WIDTH * MAX_HEIGHT;
+
+    /// The bytes of a state file.
+    static std::vector<uint8_t> encode(const SavedState& state);
+    /// Checks and decodes a whole file; false (with the reason) for a short header, a grid
+    /// larger than 80 x 60 or negative, too few bytes for the grid, or a float that is not
+    /// finite. Nothing of a refused file is returned.
+    static bool decode(const uint8_t* data, size_t size, SavedState& state, std::string& reason);
+
+    /// Writes through "<path>.tmp" renamed over the path, so a failed save keeps the old file.
+    static bool write(const std::string& path, const SavedState& state, std::string& reason);
+    /// Reads at most FULL_SIZE bytes; false with `missing` set when there is no file, false
+    /// with a reason when it cannot be read.
+    static bool read(const std::string& path, std::vector<uint8_t>& bytes, bool& missing,
+                     std::string& reason);
+};

@@ -1,0 +1,34 @@
+// Writes 44.1 kHz 16-bit stereo PCM to a WAV file whose header can be brought up to date at
+// any time, so that a program killed mid-run leaves a playable file.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+class WavWriter {
+public:
+    /// Creates the file with an empty header; false with a reason naming it.
+    bool open(const std::string& path, std::string& reason);
+    /// Appends interleaved samples (left, right).
+    bool append(const Sint16* samples, size_t count);
+    /// Writes the current sizes into the header and flushes the file.
+    bool updateHeader();
+    /// Updates the header and closes the file; false with a reason if anything failed.
+    bool close(std::string& reason);
+    /// Samples written so far.
+    size_t samplesWritten() const { return written; }
+
+private:
+    bool writeHeader();
+
+    struct FileCloser {
+        void operator()(FILE* file) const { std::fclose(file); }
+    };
+    std::unique_ptr<FILE, FileCloser> file;
+    std::string path;
+    size_t written = 0;
+    bool failed = false;
+};

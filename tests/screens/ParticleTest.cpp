@@ -1,0 +1,89 @@
+#include "screens/Particle.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+Particle at(float x, float y, int age, float vx = 0, float vy = 0) {
+    Particle particle;
+    particle.age = age;
+    particle.x = x;
+    particle.y = y;
+    particle.vx = vx;
+    particle.vy = vy;
+    return particle;
+}
+
+/// Steps a particle with launch age 77; only a respawn gives it that age.
+bool respawned(Particle particle, const FlowField& field) {
+    RandomGenerator random(1);
+    particle.step(-3, 2, 77, field, random);
+    return particle.age == 77;
+}
+} // namespace
+
+TEST(Particle, RespawnsWhenItsAgeRunsOutOrItLeavesTheWindow) {
+    const FlowField field;
+    const struct {
+        Particle particle;
+        bool expected;
+        const char* why;
+    } cases[] = {
+        {at(500, 300, 0), true, "a zero-filled particle is reborn on its first step"},
+        {at(500, 300, 1), true, "age 1 dies on its next step"},
+        {at(500, 300, 2), false, "age 2 lives one more step"},
+        {at(-0.01f, 300, 50), true, "left of the window"},
+        {at(1024.0f, 300, 50), true, "at the right edge"},
+        {at(1023.9f, 300, 50), false, "just inside the right edge"},
+        {at(500, 768.0f, 50), true, "at the bottom edge"},
+        {at(500, -0.5f, 50), true, "above the window"},
+        {at(std::nanf(""), 300, 50), true, "x not a number"},
+        {at(500, std::numeric_limits<float>::infinity(), 50), true, "y infinite"},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(respawned(test.particle, field), test.expected) << test.why;
+}
+
+TEST(Particle, RespawnDrawsXThenYInsideTheLaunchBand) {
+    RandomGenerator random(99), reference(99);
+    for (int i = 0; i < 2000; ++i) {
+        Particle particle;
+        particle.respawn(1.5f, -2.5f, 42, random);
+        ASSERT_EQ(particle.x, static_cast<float>(reference.nextInt31() % 1003 + 10));
+        ASSERT_EQ(particle.y, static_cast<float>(reference.nextInt31() % 384 + 76));
+        ASSERT_GE(particle.x, 10);
+        ASSERT_LE(particle.x, 1012);
+        ASSERT_GE(particle.y, 76);
+        ASSERT_LE(particle.y, 459);
+        ASSERT_EQ(particle.age, 42);
+    }
+}
+
+TEST(Particle, TakesItsCellsVectorAsAccelerationThenMoves) {
+    FlowField field;
+    field[3 * FlowField::COLUMNS + 2] = {100, -50}; // cell (2, 3): x 24..35, y 36..47
+    RandomGenerator random(1);
+    Particle particle = at(30, 40, 10, 1, 0);
+    particle.step(0, 0, 100, field, random);
+    EXPECT_EQ(particle.age, 9);
+    EXPECT_FLOAT_EQ(particle.vx, 1.1f);
+    EXPECT_FLOAT_EQ(particle.vy, -0.05f);
+    EXPECT_FLOAT_EQ(particle.x, 31.1f);
+    EXPECT_FLOAT_EQ(particle.y, 39.95f);
+}
+
+TEST(Particle, PositionsOutsideTheGridFeelNoAcceleration) {
+    FlowField field;
+    for (int i = 0; i < FlowField::CELL_COUNT; ++i)
+        field[i] = {7, 7};
+    RandomGenerator random(1);
+    // Right and bottom bands of the window, where the flat index would leave the grid.
+    for (const auto& [x, y] : {std::pair{960.0f, 10.0f}, {1023.5f, 767.5f}, {10.0f, 720.0f}}) {
+        Particle particle = at(x, y, 10);
+        particle.step(0, 0, 100, field, random);
+        EXPECT_EQ(particle.vx, 0) << x << "," << y;
+        EXPECT_EQ(particle.vy, 0) << x << "," << y;
+    }
+}
