@@ -21,12 +21,18 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-# Configures and builds into a folder: build_into DIR [cmake options...]
+# Configures and builds everything into a folder: build_into DIR [cmake options...]
 build_into() {
     local dir="$1"
     shift
     cmake -S "$REPO_ROOT" -B "$REPO_ROOT/$dir" -G Ninja "$@" >/dev/null
     cmake --build "$REPO_ROOT/$dir" -j2
+}
+
+# Configures build/ and builds the program alone.
+build_program() {
+    cmake -S "$REPO_ROOT" -B "$REPO_ROOT/build" -G Ninja >/dev/null
+    cmake --build "$REPO_ROOT/build" -j2 --target quillomer
 }
 
 # Starts Xvfb on a free display number, waits until it answers, and exports DISPLAY.

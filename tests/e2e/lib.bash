@@ -4,7 +4,7 @@
 PROGRAM_PID=""
 PROGRAM_LOG=$(mktemp)
 WORK_DIR=$(mktemp -d)
-trap 'kill "$PROGRAM_PID" 2>/dev/null || true; rm -rf "$WORK_DIR" "$PROGRAM_LOG"' EXIT
+trap 'kill "$PROGRAM_PID" 2>/dev/null || true; [ -n "${KEEP_WORK_DIR:-}" ] || rm -rf "$WORK_DIR" "$PROGRAM_LOG"' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
@@ -58,4 +58,15 @@ expect_exit() {
     kill -0 "$PROGRAM_PID" 2>/dev/null && fail "program still running"
     wait "$PROGRAM_PID" || code=$?
     [ "$code" -eq "$expected" ] || fail "exit code $code, expected $expected"
+}
+
+# run_to_end DIR BINARY [ARGS...]: runs the program to its own end (at most 60 s) in DIR,
+# which sees the repository's data/ folder; output goes to DIR/log; prints the exit code.
+run_to_end() {
+    local dir="$1" binary="$2" code=0
+    shift 2
+    mkdir -p "$dir"
+    [ -e "$dir/data" ] || ln -s "$PWD/data" "$dir/data"
+    (cd "$dir" && timeout 60 "$binary" "$@") >"$dir/log" 2>&1 || code=$?
+    echo "$code"
 }

@@ -1,0 +1,57 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+bool parse(std::vector<std::string> words, CommandLine& line, std::string& reason) {
+    words.insert(words.begin(), "quillomer");
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    return line.parse(static_cast<int>(words.size()), argv.data(), reason);
+}
+} // namespace
+
+TEST(CommandLine, ReadsOptionsAfterTheVideoModeWord) {
+    CommandLine line;
+    std::string reason;
+    ASSERT_TRUE(parse({"w", "--seed", "4294967295", "--replay", "demo.rec", "--screenshot",
+                       "a.png", "--frames", "30", "--wav", "a.wav"},
+                      line, reason))
+        << reason;
+    EXPECT_EQ(line.seed, 4294967295u);
+    EXPECT_EQ(line.replayPath, "demo.rec");
+    EXPECT_EQ(line.screenshotPath, "a.png");
+    EXPECT_EQ(line.frames, 30);
+    EXPECT_EQ(line.wavPath, "a.wav");
+    EXPECT_FALSE(line.help);
+
+    CommandLine plain;
+    EXPECT_TRUE(parse({"fullscreen"}, plain, reason));
+    EXPECT_FALSE(plain.seed.has_value());
+    EXPECT_TRUE(parse({"--help"}, plain, reason));
+    EXPECT_TRUE(plain.help);
+}
+
+TEST(CommandLine, RefusesBadOptionsWithAReason) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--seed"},
+        {"--seed", "-1"},
+        {"--seed", "4294967296"},
+        {"--seed", "12x"},
+        {"--frames", "0", "--screenshot", "a.png"},
+        {"--screenshot", "a.png"},
+        {"--frames", "10"},
+        {"--record", "a", "--replay", "b"},
+        {"--colour", "red"},
+    };
+    for (const auto& words : bad) {
+        CommandLine line;
+        std::string reason;
+        EXPECT_FALSE(parse(words, line, reason)) << words.front();
+        EXPECT_FALSE(reason.empty()) << words.front();
+    }
+}
