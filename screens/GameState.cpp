@@ -8,6 +8,7 @@
 #include "ui/UISlider.h"
 
 #include <cstdlib>
+#include <new>
 
 namespace {
 constexpr int STEPS_PER_SECOND = 60;
@@ -33,10 +34,8 @@ RandomGenerator& GameState::random() const { return *getApp()->getRandom(); }
 bool GameState::load() {
     initialized = true;
     ui.setGraphics(graphics);
-    if (!field) {
-        field = std::make_unique<FlowField>();
-        particles = std::make_unique<std::vector<Particle>>(MAX_PARTICLES);
-    }
+    if (!field && !allocateArrays())
+        return false;
     initialized = buildControlPanel();
     if (!initialized)
         return false;
@@ -46,6 +45,18 @@ bool GameState::load() {
         return false;
     initParticles();
     return true;
+}
+
+bool GameState::allocateArrays() {
+    try {
+        field = std::make_unique<FlowField>();
+        particles = std::make_unique<std::vector<Particle>>(MAX_PARTICLES);
+        return true;
+    } catch (const std::bad_alloc&) {
+        field.reset();
+        loadFailure = "memory for the field and particles";
+        return false;
+    }
 }
 
 void GameState::enter(unsigned) {

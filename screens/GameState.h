@@ -98,6 +98,7 @@ private:
         int age;
     };
 
+    bool allocateArrays();
     LaunchValues launchValues() const;
     void stepParticles();
     void fadeTint();

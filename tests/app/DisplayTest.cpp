@@ -42,15 +42,6 @@ TEST(Display, VideoModeOrderFollowsTheFirstArgumentsFirstLetter) {
             << (test.argument ? test.argument : "(none)");
 }
 
-TEST(Display, ChannelBitsFollowTheColourDepth) {
-    EXPECT_EQ(channelBitsFor(8).red, 3);
-    EXPECT_EQ(channelBitsFor(8).blue, 2);
-    for (int depth : {15, 16})
-        EXPECT_EQ(channelBitsFor(depth).green, 5) << depth;
-    for (int depth : {24, 32})
-        EXPECT_EQ(channelBitsFor(depth).blue, 8) << depth;
-}
-
 TEST(Display, CursorPlanesAndHotSpotComeFromTheXpmPicture) {
     for (int row = 0; row < 32; ++row)
         ASSERT_EQ(std::strlen(cursorImage[4 + row]), 32u) << "row " << row;

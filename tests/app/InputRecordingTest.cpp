@@ -88,17 +88,3 @@ TEST(InputRecording, RefusesWhatIsNotAWholeRecordingOfThisVersion) {
         EXPECT_EQ(entries.size(), 1u) << test.what << ": nothing returned";
     }
 }
-
-TEST(InputRecording, OnlyKeyMouseAndQuitEventsAreRecorded) {
-    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP, SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN,
-                       SDL_MOUSEBUTTONUP, SDL_QUIT}) {
-        SDL_Event event{};
-        event.type = type;
-        EXPECT_TRUE(InputRecording::isRecorded(event)) << int(type);
-    }
-    for (Uint8 type : {SDL_ACTIVEEVENT, SDL_VIDEOEXPOSE, SDL_VIDEORESIZE, SDL_USEREVENT}) {
-        SDL_Event event{};
-        event.type = type;
-        EXPECT_FALSE(InputRecording::isRecorded(event)) << int(type);
-    }
-}

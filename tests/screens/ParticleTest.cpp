@@ -46,21 +46,6 @@ TEST(Particle, RespawnsWhenItsAgeRunsOutOrItLeavesTheWindow) {
         EXPECT_EQ(respawned(test.particle, field), test.expected) << test.why;
 }
 
-TEST(Particle, RespawnDrawsXThenYInsideTheLaunchBand) {
-    RandomGenerator random(99), reference(99);
-    for (int i = 0; i < 2000; ++i) {
-        Particle particle;
-        particle.respawn(1.5f, -2.5f, 42, random);
-        ASSERT_EQ(particle.x, static_cast<float>(reference.nextInt31() % 1003 + 10));
-        ASSERT_EQ(particle.y, static_cast<float>(reference.nextInt31() % 384 + 76));
-        ASSERT_GE(particle.x, 10);
-        ASSERT_LE(particle.x, 1012);
-        ASSERT_GE(particle.y, 76);
-        ASSERT_LE(particle.y, 459);
-        ASSERT_EQ(particle.age, 42);
-    }
-}
-
 TEST(Particle, TakesItsCellsVectorAsAccelerationThenMoves) {
     FlowField field;
     field[3 * FlowField::COLUMNS + 2] = {100, -50}; // cell (2, 3): x 24..35, y 36..47

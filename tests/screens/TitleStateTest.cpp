@@ -67,9 +67,3 @@ TEST_F(TitleScreen, ExitEndsTheApplication) {
     EXPECT_FALSE(app->isRunning());
     EXPECT_EQ(app->getCurrentState(), title);
 }
-
-TEST_F(TitleScreen, KeysAreDiscardedByEveryStep) {
-    std::list<int> keys{SDLK_g, SDLK_u};
-    title->update(20, keys);
-    EXPECT_TRUE(keys.empty());
-}
