@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 
+#include <unistd.h>
+
 namespace {
 class ByteWriter {
 public:
@@ -127,6 +129,12 @@ bool StateFile::decode(const uint8_t* data, size_t size, SavedState& state, std:
 }
 
 bool StateFile::write(const std::string& path, const SavedState& state, std::string& reason) {
+    // The rename below would replace a file the user made read-only; it is kept instead, as
+    // opening it for writing would fail.
+    if (access(path.c_str(), W_OK) != 0 && errno != ENOENT) {
+        reason = systemError(("cannot write " + path).c_str());
+        return false;
+    }
     const std::string temporary = path + ".tmp";
     const std::vector<uint8_t> bytes = encode(state);
     FILE* raw = std::fopen(temporary.c_str(), "wb");

@@ -41,7 +41,8 @@ public:
     /// finite. Nothing of a refused file is returned.
     static bool decode(const uint8_t* data, size_t size, SavedState& state, std::string& reason);
 
-    /// Writes through "<path>.tmp" renamed over the path, so a failed save keeps the old file.
+    /// Writes through "<path>.tmp" renamed over the path, so a failed save keeps the old file;
+    /// false with a reason, writing nothing, when the path is a file the user may not write.
     static bool write(const std::string& path, const SavedState& state, std::string& reason);
     /// Reads at most FULL_SIZE bytes; false with `missing` set when there is no file, false
     /// with a reason when it cannot be read.

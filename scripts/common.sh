@@ -4,7 +4,8 @@
 REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake ninja-build g++ pkg-config libsdl1.2-dev libsdl-image1.2-dev libgl-dev
           libgl1-mesa-dri xvfb xauth xdotool imagemagick libgtest-dev libgmock-dev
-          libbenchmark-dev libfreetype-dev libpng-dev fonts-dejavu-core)
+          libbenchmark-dev libfreetype-dev libpng-dev fonts-dejavu-core
+          clang libclang-rt-14-dev valgrind)
 
 # Installs the Debian packages that are missing (as root, or through sudo).
 ensure_packages() {
@@ -35,23 +36,26 @@ build_program() {
     cmake --build "$REPO_ROOT/build" -j2 --target quillomer
 }
 
-# Starts Xvfb on a free display number, waits until it answers, and exports DISPLAY.
+# Starts Xvfb on a display number it picks itself (free of races with other servers
+# starting at the same moment), waits until it answers, and exports DISPLAY.
 # The server is stopped by stop_xvfb (installed as an EXIT trap by the callers).
 XVFB_PID=""
 start_xvfb() {
-    local number=99
-    while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do
-        number=$((number + 1))
-    done
-    Xvfb ":${number}" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     XVFB_PID=$!
-    export DISPLAY=":${number}"
     for _ in $(seq 1 100); do
-        xdotool getmouselocation >/dev/null 2>&1 && return 0
+        if [ -s "$number_file" ]; then
+            export DISPLAY=":$(head -n 1 "$number_file")"
+            xdotool getmouselocation >/dev/null 2>&1 && break
+        fi
         kill -0 "$XVFB_PID" 2>/dev/null || break
         sleep 0.1
     done
-    echo "Xvfb did not start on $DISPLAY" >&2
+    rm -f "$number_file"
+    xdotool getmouselocation >/dev/null 2>&1 && return 0
+    echo "Xvfb did not start" >&2
     return 1
 }
 

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Start-up without data/, or with one image file damaged (garbage, or cut short): a message on
+# stderr naming the file, and exit code 1.
+set -euo pipefail
+source "$(dirname "$0")/lib.bash"
+binary="$1"
+
+# start_in DIR: runs the program in DIR (at most 60 s); output to DIR/log; prints the code.
+start_in() {
+    local code=0
+    (cd "$1" && timeout 60 "$binary" w) >"$1/log" 2>&1 || code=$?
+    echo "$code"
+}
+
+expect_refusal() { # expect_refusal DIR FILE CASE
+    local code
+    code=$(start_in "$1")
+    [ "$code" -eq 1 ] || fail "$3: exit code $code: $(cat "$1/log")"
+    grep "Start-up failed" "$1/log" | grep -qF "$2" \
+        || fail "$3: no message naming $2: $(cat "$1/log")"
+}
+
+mkdir "$WORK_DIR/empty"
+expect_refusal "$WORK_DIR/empty" "data/font_medium.png" "no data folder"
+
+damage_garbage() { printf 'not an image' >"$1"; }
+damage_cut() { head -c $(($(stat -c %s "$1") / 2)) "$1" >"$1.cut" && mv "$1.cut" "$1"; }
+for image in font_medium font_small slider_h button_up_small flare gradient button_up; do
+    for damage in garbage cut; do
+        dir="$WORK_DIR/$image-$damage"
+        mkdir "$dir"
+        cp -r data "$dir/data"
+        "damage_$damage" "$dir/data/$image.png"
+        expect_refusal "$dir" "data/$image.png" "$image.png ($damage)"
+    done
+done
+echo "missing_data: no data/ and 14 damaged images each named at start-up, exit code 1"
