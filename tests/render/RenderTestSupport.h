@@ -10,9 +10,13 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
-#include <ostream>
 #include <vector>
+
+const Pixel CLEAR = {0, 0, 0, 0};
+const Pixel RED = {255, 0, 0, 255};
+const Pixel BLUE = {0, 0, 255, 255};
 
 /// A 32-bit RGBA surface whose pixel (x, y) is colourOf(x, y).
 inline SurfacePtr makePicture(int w, int h, const std::function<Pixel(int, int)>& colourOf) {
@@ -34,36 +38,15 @@ inline Pixel pixelOf(SDL_Surface* surface, int x, int y) {
     return {bytes[0], bytes[1], bytes[2], bytes[3]};
 }
 
-/// Level 0 of the bound texture, row 0 first.
-struct TextureImage {
-    int width = 0;
-    int height = 0;
-    std::vector<Pixel> texels;
-    Pixel at(int x, int y) const { return texels[y * width + x]; }
-};
-
-inline TextureImage readBoundTexture() {
-    TextureImage image;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &image.width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &image.height);
-    image.texels.resize(static_cast<size_t>(image.width) * image.height);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, image.texels.data());
-    return image;
+/// One integer of GL state.
+inline GLint glInteger(GLenum which) {
+    GLint value;
+    glGetIntegerv(which, &value);
+    return value;
 }
 
-/// A window rectangle: left and top inclusive, right and bottom exclusive.
-struct Box {
-    int left, top, right, bottom;
-    bool operator==(const Box& o) const {
-        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-    }
-};
-
-inline std::ostream& operator<<(std::ostream& out, const Box& box) {
-    return out << '(' << box.left << ", " << box.top << ")-(" << box.right << ", " << box.bottom
-               << ')';
-}
+/// A window rectangle: left, top, right, bottom, the last two exclusive.
+using Box = std::array<int, 4>;
 
 /// Smallest box holding every window pixel whose red is above half; all zero if none is.
 inline Box litBox() {
@@ -72,9 +55,9 @@ inline Box litBox() {
     for (int y = 0; y < GLWindow::HEIGHT; ++y)
         for (int x = 0; x < GLWindow::WIDTH; ++x)
             if (pixels[y * GLWindow::WIDTH + x].r > 127)
-                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-                       std::max(box.bottom, y + 1)};
-    return box.right == 0 ? Box{0, 0, 0, 0} : box;
+                box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x + 1),
+                       std::max(box[3], y + 1)};
+    return box[2] == 0 ? Box{0, 0, 0, 0} : box;
 }
 
 /// Each test draws on a black window inside one begin2D / end2D bracket.

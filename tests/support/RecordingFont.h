@@ -1,11 +1,11 @@
-// A UIFont without glyph images: glyph widths come from a table, and every drawText call is
-// recorded. Widths are measured like the real font: (glyph width + letter spacing) x scale
-// per byte, the spacing after the last glyph included.
+// A UIFont without glyph images: every glyph has the same width, and every drawText call is
+// recorded. Widths are measured like the real font's: (glyph width + letter spacing) per byte.
 #pragma once
 
 #include "render/UIFont.h"
 
 #include <array>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -13,38 +13,36 @@ class RecordingFont : public UIFont {
 public:
     /// One call of drawText.
     struct Text {
-        float x;
-        float y;
+        float x, y;
         unsigned align;
-        std::string text; ///< empty for a null text
-        bool isNull;
+        std::string text;
         std::array<float, 4> rgba;
-        float scale;
-        unsigned order; ///< position in the sequence shared with the other recording doubles
     };
 
-    /// Every byte gets the same glyph width; lineHeight is set at once (no load needed).
-    RecordingFont(int glyphWidth, unsigned lineHeight);
+    /// lineHeight is set at once: no load is needed.
+    RecordingFont(int glyphWidth, unsigned height)
+        : UIFont("recording", nullptr), glyphWidth(glyphWidth) {
+        lineHeight = height;
+    }
 
-    /// Gives one byte its own glyph width.
-    void setGlyphWidth(unsigned char byte, int width);
-
-    /// Marks the font loaded; always succeeds.
-    bool load() override;
-    /// Marks the font loaded; always succeeds.
-    bool reload() override;
-    float textWidth(const char* text, float scale) override;
+    bool load() override { return true; }
+    bool reload() override { return true; }
+    float textWidth(const char* text, float scale) override {
+        return text ? static_cast<float>(std::strlen(text)) * (glyphWidth + letterSpacing) * scale
+                    : 0;
+    }
     void drawText(float x, float y, unsigned align, const char* text, const float rgba[4],
-                  float scale) override;
+                  float) override {
+        texts.push_back({x, y, align, text ? text : "", {rgba[0], rgba[1], rgba[2], rgba[3]}});
+    }
     void drawTextRGBA(float x, float y, unsigned align, const char* text, float r, float g, float b,
-                      float a, float scale) override;
-
-    /// The texts so far as lines like "'ok' at 60,40 align 5 rgba 1,1,1,1 scale 1" (a null
-    /// text as "null"); forgets them.
-    std::vector<std::string> takeTexts();
+                      float a, float scale) override {
+        const float rgba[4] = {r, g, b, a};
+        drawText(x, y, align, text, rgba, scale);
+    }
 
     std::vector<Text> texts; ///< every drawText, in call order
 
 private:
-    std::array<int, 256> glyphWidths;
+    int glyphWidth;
 };

@@ -1,11 +1,11 @@
-// A UIImage that draws nothing and records every draw. The convenience draws forward to
-// draw through the virtual table as the real image does, so they are recorded too.
+// A UIImage that draws nothing and records every draw; the other draws forward to draw as the
+// real image's do.
 #pragma once
 
 #include "render/UIImage.h"
 
 #include <array>
-#include <string>
+#include <utility>
 #include <vector>
 
 class RecordingImage : public UIImage {
@@ -14,37 +14,47 @@ public:
     struct Draw {
         int blendMode;
         unsigned flags;
-        float x;
-        float y;
+        float x, y;
         std::array<float, 4> rgba;
-        unsigned order; ///< position in the sequence shared with the other recording doubles
     };
 
-    RecordingImage(int width, int height, unsigned defaultFlags = 9, int defaultBlendMode = 0);
+    RecordingImage(int width, int height) : UIImage(width, height, 0, 9) {}
 
-    void setColor(float r, float g, float b, float a) override;
-    void setColorBytes(Uint8 r, Uint8 g, Uint8 b, Uint8 a) override;
-    void setSize(float width, float height) override;
-    void setSizeInt(unsigned width, unsigned height) override;
-    void setRotation(float radians) override;
-    void setScale(float sx, float sy) override;
-    void setScaleUniform(float s) override;
-    void setPivot(float px, float py) override;
-    void draw(int blendMode, unsigned flags, float x, float y, const float rgba[4]) override;
+    void setColor(float r, float g, float b, float a) override { color = {r, g, b, a}; }
+    void setColorBytes(Uint8 r, Uint8 g, Uint8 b, Uint8 a) override {
+        setColor(r / 255.0f, g / 255.0f, b / 255.0f, a / 255.0f);
+    }
+    void setSize(float, float) override {}
+    void setSizeInt(unsigned, unsigned) override {}
+    void setRotation(float) override {}
+    void setScale(float, float) override {}
+    void setScaleUniform(float) override {}
+    void setPivot(float, float) override {}
+    void draw(int blendMode, unsigned flags, float x, float y, const float rgba[4]) override {
+        draws.push_back({blendMode, flags, x, y, {rgba[0], rgba[1], rgba[2], rgba[3]}});
+    }
     void drawRGBA(int blendMode, unsigned flags, float x, float y, float r, float g, float b,
-                  float a) override;
-    void drawTinted(int blendMode, unsigned flags, float x, float y) override;
-    void drawTintedInt(int blendMode, unsigned flags, int x, int y) override;
-    void drawAt(float x, float y) override;
-    void drawAtInt(int x, int y) override;
-
-    /// The draws so far as lines like "blend 0 flags 9 at 10,20 rgba 1,1,1,1"; forgets them.
-    std::vector<std::string> takeDraws();
+                  float a) override {
+        const float rgba[4] = {r, g, b, a};
+        draw(blendMode, flags, x, y, rgba);
+    }
+    void drawTinted(int blendMode, unsigned flags, float x, float y) override {
+        draw(blendMode, flags, x, y, color.data());
+    }
+    void drawTintedInt(int blendMode, unsigned flags, int x, int y) override {
+        drawTinted(blendMode, flags, static_cast<float>(x), static_cast<float>(y));
+    }
+    void drawAt(float x, float y) override { drawTinted(defaultBlendMode, defaultFlags, x, y); }
+    void drawAtInt(int x, int y) override { drawAt(static_cast<float>(x), static_cast<float>(y)); }
 
     std::vector<Draw> draws; ///< every draw, in call order
-    std::array<float, 4> color{1.0f, 1.0f, 1.0f, 1.0f};
-    std::array<float, 2> size;
-    float rotation = 0.0f;
-    std::array<float, 2> scale{1.0f, 1.0f};
-    std::array<float, 2> pivot; ///< picture pixel given to setPivot; the centre at first
+    std::array<float, 4> color{1, 1, 1, 1};
 };
+
+/// A window position of a recorded call.
+using Point = std::pair<float, float>;
+
+/// Where the last of the recorded draws (or RecordingFont texts) went.
+template <class Call> Point lastAt(const std::vector<Call>& calls) {
+    return {calls.back().x, calls.back().y};
+}

@@ -3,84 +3,71 @@
 #include "tests/support/RecordingFont.h"
 #include "tests/support/RecordingImage.h"
 #include "tests/support/RecordingListener.h"
+#include "ui/UICheckBox.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
-using Lines = std::vector<std::string>;
-
-// Glyphs 9 pixels wide plus the default spacing of 1: "abcd" measures 40, lines are 20 high.
-class UIButtonTest : public ::testing::Test {
+// Glyphs 9 pixels wide plus the spacing of 1: "abcd" measures 40; lines are 20 high.
+class UIButtonTest : public testing::Test {
 protected:
-    RecordingImage up{100, 40};
-    RecordingImage down{90, 30};
-    RecordingImage icon{20, 10};
+    // A checked box 16 x 16 at (100, 50) with the caption "abcd".
+    UICheckBox makeCheckBox(int layout) {
+        return UICheckBox(100, 50, &box, &box, &icon, &font, "abcd", true, layout, 4, -1, -1);
+    }
+
+    RecordingImage up{100, 40}, down{90, 30}, icon{20, 10}, box{16, 16};
     RecordingFont font{9, 20};
-    RecordingListener listener;
 };
 
 TEST_F(UIButtonTest, SizeComesFromFirstImageElseFromCaptionAndFont) {
-    struct Case {
-        UIImage *up, *down, *icon;
-        UIFont* font;
-        const char* text;
-        int width, height;
+    const auto size = [](UIImage* up, UIImage* down, UIImage* icon, UIFont* font,
+                         const char* text) {
+        const UIButton button(5, 7, up, down, icon, font, text, 5, -1, -1, 0, 0);
+        return std::pair(button.getWidth(), button.getHeight());
     };
-    const Case cases[] = {
-        {&up, &down, &icon, &font, "abcd", 100, 40},
-        {nullptr, &down, &icon, nullptr, nullptr, 90, 30},
-        {nullptr, nullptr, &icon, nullptr, nullptr, 20, 10},
-        {nullptr, nullptr, nullptr, &font, "abcd", 40, 20},
-        {nullptr, nullptr, nullptr, &font, "", 0, 20},
-        {nullptr, nullptr, nullptr, nullptr, "abcd", 0, 0},
-        {nullptr, nullptr, nullptr, &font, nullptr, 0, 0},
-    };
-    for (const Case& c : cases) {
-        UIButton button(5, 7, c.up, c.down, c.icon, c.font, c.text, 5, -1, -1, 0, 0);
-        EXPECT_EQ(button.getWidth(), c.width) << &c - cases;
-        EXPECT_EQ(button.getHeight(), c.height) << &c - cases;
-        EXPECT_EQ(button.contains(5, 7), c.width > 0 && c.height > 0) << &c - cases;
-    }
+    EXPECT_EQ(size(&up, &down, &icon, &font, "abcd"), std::pair(100, 40));
+    EXPECT_EQ(size(nullptr, &down, &icon, &font, ""), std::pair(90, 30));
+    EXPECT_EQ(size(nullptr, nullptr, nullptr, &font, "abcd"), std::pair(40, 20));
+    EXPECT_EQ(size(nullptr, nullptr, nullptr, nullptr, "abcd"), std::pair(0, 0));
+    EXPECT_EQ(size(nullptr, nullptr, nullptr, &font, nullptr), std::pair(0, 0));
 }
 
 TEST_F(UIButtonTest, DefaultTextAnchorIsTheTruncatedHalf) {
     for (int width : {100, 101}) {
         RecordingImage image(width, 41);
         UIButton(10, 20, &image, nullptr, nullptr, &font, "ok", 5, -1, -1, 0, 0).draw();
-        EXPECT_EQ(font.takeTexts(), Lines{"'ok' at 60,40 align 5 rgba 1,1,1,1 scale 1"});
+        EXPECT_EQ(lastAt(font.texts), Point(60, 40)) << width;
     }
 }
 
-TEST_F(UIButtonTest, DrawShowsDownImageAndTextOffsetOnlyWhileArmed) {
-    UIButton button(10, 20, &up, &down, &icon, &font, "ok", 5, -1, -1, 2, 3);
-    button.setBackgroundColor(0.1f, 0.2f, 0.3f, 0.4f);
+TEST_F(UIButtonTest, DrawShowsDownImageAndOffsetCaptionOnlyWhileArmed) {
+    char caption[] = "ok";
+    UIButton button(10, 20, &up, &down, &icon, &font, caption, 5, -1, -1, 2, 3);
+    caption[0] = 'X'; // the button keeps a copy
     button.setForegroundColor(0.5f, 0.6f, 0.7f, 0.8f);
-    const Lines background{"blend 0 flags 9 at 10,20 rgba 0.1,0.2,0.3,0.4"};
-    const Lines centredIcon{"blend 0 flags 11 at 60,40 rgba 0.5,0.6,0.7,0.8"};
-
     button.draw();
-    EXPECT_LT(up.draws[0].order, icon.draws[0].order);
-    EXPECT_LT(icon.draws[0].order, font.texts[0].order);
-    EXPECT_EQ(up.takeDraws(), background);
-    EXPECT_EQ(icon.takeDraws(), centredIcon);
-    EXPECT_EQ(font.takeTexts(), Lines{"'ok' at 60,40 align 5 rgba 0.5,0.6,0.7,0.8 scale 1"});
-
     button.mouseDown(15, 25);
     button.draw();
-    EXPECT_TRUE(up.draws.empty());
-    EXPECT_EQ(down.takeDraws(), background);
-    EXPECT_EQ(icon.takeDraws(), centredIcon);
-    EXPECT_EQ(font.takeTexts(), Lines{"'ok' at 62,43 align 5 rgba 0.5,0.6,0.7,0.8 scale 1"});
+    EXPECT_EQ(up.draws.size(), 1u);
+    EXPECT_EQ(lastAt(down.draws), Point(10, 20));
+    EXPECT_EQ(lastAt(icon.draws), Point(60, 40));
+    EXPECT_EQ(std::pair(font.texts[0].x, font.texts[0].y), Point(60, 40));
+    EXPECT_EQ(lastAt(font.texts), Point(62, 43));
+    EXPECT_EQ(font.texts.back().text, "ok");
+    const std::array<float, 4> foreground{0.5f, 0.6f, 0.7f, 0.8f};
+    EXPECT_EQ(font.texts.back().rgba, foreground);
+    EXPECT_EQ(icon.draws.back().rgba, foreground);
 }
 
-TEST_F(UIButtonTest, DragOutAndBackInThenReleaseInsideClicks) {
-    UIButton button(10, 20, &up, &down, nullptr, nullptr, nullptr, 0, 0, 0, 0, 0);
+TEST_F(UIButtonTest, DragOutAndBackInThenReleaseInsideClicksOnce) {
+    UIButton button(10, 20, &up, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0, 0);
+    RecordingListener listener;
     button.addListener(&listener);
-    listener.setName(&button, "ok");
+    button.addListener(&listener); // a second add changes nothing
+    button.mouseMove(20, 30);      // hovering does not arm
+    EXPECT_FALSE(button.isArmed());
     button.mouseDown(20, 30);
     EXPECT_TRUE(button.isArmed());
     button.mouseMove(200, 30);
@@ -89,39 +76,34 @@ TEST_F(UIButtonTest, DragOutAndBackInThenReleaseInsideClicks) {
     EXPECT_TRUE(button.isArmed());
     button.mouseUp(109, 59);
     EXPECT_FALSE(button.isArmed());
-    button.mouseMove(20, 30); // no hover state
-    EXPECT_FALSE(button.isArmed());
-    EXPECT_EQ(listener.takeEvents(),
-              (Lines{"pressed ok 20 30", "dragged ok 200 30", "dragged ok 109 59",
-                     "released ok 109 59", "activated ok"}));
+    EXPECT_EQ(listener.events,
+              (std::vector<std::string>{"pressed 20 30", "dragged 200 30", "dragged 109 59",
+                                        "released 109 59", "activated"}));
 }
 
-TEST_F(UIButtonTest, ListenerIsCalledOncePerEventAndRemovedOnce) {
-    UIButton button(0, 0, &up, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0, 0);
-    RecordingListener other;
-    button.addListener(&listener);
-    button.addListener(&listener);
-    button.addListener(&other);
-    button.addListener(nullptr);
-    button.mouseDown(1, 1);
-    EXPECT_EQ(listener.takeEvents().size(), 1u);
-    button.removeListener(&listener);
-    button.mouseUp(1, 1);
-    EXPECT_TRUE(listener.events.empty());
-    EXPECT_EQ(other.takeEvents().size(), 3u);
+TEST_F(UIButtonTest, CheckBoxLayoutPlacesCaptionAndHitRange) {
+    const struct {
+        int layout, width, captionX, firstX, endX; // hit range [firstX, endX)
+    } cases[] = {{0, 60, 96, 56, 116}, {1, 40, 108, 88, 128}, {2, 60, 120, 100, 160}};
+    for (const auto& c : cases) {
+        UICheckBox checkBox = makeCheckBox(c.layout);
+        EXPECT_EQ(std::pair(checkBox.getWidth(), checkBox.getHeight()), std::pair(c.width, 20));
+        EXPECT_TRUE(checkBox.contains(c.firstX, 50) && checkBox.contains(c.endX - 1, 69));
+        EXPECT_FALSE(checkBox.contains(c.firstX - 1, 60) || checkBox.contains(c.endX, 60) ||
+                     checkBox.contains(c.firstX, 70));
+        checkBox.draw();
+        EXPECT_EQ(lastAt(font.texts), Point(c.captionX, 58));
+        EXPECT_EQ(lastAt(icon.draws), Point(108, 60));
+    }
 }
 
-TEST_F(UIButtonTest, CaptionIsCopiedAndNullMeansNone) {
-    char caption[] = "ok";
-    UIButton button(0, 0, &up, nullptr, nullptr, &font, caption, 0, 0, 0, 0, 0);
-    caption[0] = 'X';
-    button.draw();
-    button.setText(nullptr);
-    button.draw();
-    button.setText("");
-    button.draw();
-    EXPECT_EQ(font.takeTexts(), (Lines{"'ok' at 0,0 align 0 rgba 1,1,1,1 scale 1",
-                                       "'' at 0,0 align 0 rgba 1,1,1,1 scale 1"}));
+TEST_F(UIButtonTest, CheckBoxClickFlipsOnceAndReleaseOutsideDoesNot) {
+    UICheckBox checkBox = makeCheckBox(0);
+    for (const auto& [releaseX, checked] : {std::pair{110, false}, {110, true}, {300, true}}) {
+        checkBox.mouseDown(60, 55);
+        checkBox.mouseUp(releaseX, 55);
+        EXPECT_EQ(checkBox.isChecked(), checked);
+    }
 }
 
 } // namespace
