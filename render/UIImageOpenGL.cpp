@@ -1,16 +1,11 @@
 #include "render/UIImageOpenGL.h"
 
+#include "render/BlendModeScope.h"
+
 namespace {
 
 // Radians to degrees, as the single-precision factor the rotation has always used.
 const float DEGREES_PER_RADIAN = 57.2957763671875f;
-
-void applyBlendMode(int blendMode) {
-    if (blendMode == BLEND_ADD)
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    else if (blendMode == BLEND_MULTIPLY)
-        glBlendFunc(GL_ZERO, GL_SRC_COLOR);
-}
 
 } // namespace
 
@@ -71,19 +66,13 @@ void UIImageOpenGL::getPivotedQuad(float quad[4]) const {
 }
 
 void UIImageOpenGL::draw(int blendMode, unsigned flags, float x, float y, const float rgba[4]) {
-    // Every non-zero mode saves the blend function, so even an unknown one leaves it as it was.
-    if (blendMode != BLEND_NORMAL) {
-        glPushAttrib(GL_COLOR_BUFFER_BIT);
-        applyBlendMode(blendMode);
-    }
+    const BlendModeScope blend(blendMode);
     glColor4fv(rgba);
     glBindTexture(GL_TEXTURE_2D, texture);
     if (flags & DRAW_TRANSFORMED)
         drawTransformed(flags, x, y);
     else
         drawQuad(x, y, x + size[0], y + size[1]);
-    if (blendMode != BLEND_NORMAL)
-        glPopAttrib();
 }
 
 void UIImageOpenGL::drawRGBA(int blendMode, unsigned flags, float x, float y, float r, float g,

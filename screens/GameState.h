@@ -4,6 +4,7 @@
 
 #include "app/State.h"
 #include "app/UIEventListener.h"
+#include "render/SpriteBatch.h"
 #include "screens/FlowField.h"
 #include "screens/Particle.h"
 #include "screens/StateFile.h"
@@ -159,6 +160,7 @@ private:
     std::unique_ptr<UIImage> buttonDownImage;
     std::unique_ptr<UIImage> flareImage;
     std::unique_ptr<UIImage> gradientImage;
+    SpriteBatch particleBatch{MAX_PARTICLES};
 
     std::unique_ptr<FlowField> field;
     std::unique_ptr<std::vector<Particle>> particles;

@@ -85,11 +85,13 @@ void GameState::drawCells() {
 void GameState::drawParticles() {
     const float m = static_cast<float>(colorMulSlider->getValue());
     const float grey = m * m * m;
+    const float rgba[4] = {grey, grey, grey, 1};
     const int count = liveCount();
     const Particle* live = particles->data();
+    particleBatch.begin(*flareImage, particleMode, rgba);
     for (int i = 0; i < count; ++i)
-        flareImage->drawRGBA(particleMode, DRAW_TRANSFORMED | DRAW_PIVOT, live[i].x, live[i].y,
-                             grey, grey, grey, 1);
+        particleBatch.add(live[i].x, live[i].y);
+    particleBatch.flush();
 }
 
 void GameState::drawBrush() {
