@@ -59,20 +59,3 @@ TEST(Display, CursorPlanesAndHotSpotComeFromTheXpmPicture) {
     for (int byte = 17 * 4; byte < 128; ++byte)
         ASSERT_EQ(bits.mask[byte], 0) << byte;
 }
-
-TEST(Display, CursorStarIsInvertedAndUnknownCharactersAreClear) {
-    std::string rows[32];
-    const char* image[37] = {"", "", "", ""};
-    for (int row = 0; row < 32; ++row) {
-        rows[row] = std::string(32, ' ');
-        image[4 + row] = rows[row].c_str();
-    }
-    rows[3][0] = '*';
-    rows[3][1] = '#';
-    image[36] = "3,4";
-    const CursorBits bits = cursorBitsFrom(image);
-    EXPECT_EQ(bits.data[12], 0x80);
-    EXPECT_EQ(bits.mask[12], 0x00);
-    EXPECT_EQ(bits.hotX, 3);
-    EXPECT_EQ(bits.hotY, 4);
-}
