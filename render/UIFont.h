@@ -47,8 +47,6 @@ public:
     unsigned getLineHeight() const { return lineHeight; }
     /// Number of glyphs cut from the sheet; 0 while nothing is loaded.
     unsigned getGlyphCount() const { return static_cast<unsigned>(glyphs.size()); }
-    /// Glyph index drawn for a byte of text.
-    Uint8 glyphIndexOf(unsigned char byte) const { return charIndex[byte]; }
 
 protected:
     bool loaded = false;

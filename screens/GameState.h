@@ -84,7 +84,6 @@ public:
     int getCursorY() const { return cursorY.load(std::memory_order_relaxed); }
     int getGradientMode() const { return gradientMode; }
     int getParticleMode() const { return particleMode; }
-    bool isPanelVisible() const { return panelVisible; }
     bool isGridShown() const { return showGrid; }
     bool areCellsShown() const { return showCells; }
     const float* getGradientColor() const { return gradientColor; }

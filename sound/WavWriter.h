@@ -18,8 +18,6 @@ public:
     bool updateHeader();
     /// Updates the header and closes the file; false with a reason if anything failed.
     bool close(std::string& reason);
-    /// Samples written so far.
-    size_t samplesWritten() const { return written; }
 
 private:
     bool writeHeader();

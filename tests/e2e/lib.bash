@@ -70,3 +70,12 @@ run_to_end() {
     (cd "$dir" && timeout 60 "$binary" "$@") >"$dir/log" 2>&1 || code=$?
     echo "$code"
 }
+
+# sweep Y FROM TO STEP: real mouse motion along the row Y, FROM to TO in STEP pixels.
+sweep() {
+    local x
+    for x in $(seq "$2" "$4" "$3"); do
+        xdotool mousemove "$x" "$1"
+        sleep 0.01
+    done
+}

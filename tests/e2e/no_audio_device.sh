@@ -8,10 +8,7 @@ export SDL_AUDIODRIVER=no_such_driver
 start_program "$1" w --wav "$WORK_DIR/sound.wav"
 wait_for_window >/dev/null
 xdotool mousemove 200 300
-for x in $(seq 200 10 600); do
-    xdotool mousemove "$x" 300
-    sleep 0.01
-done
+sweep 300 200 600 10
 press_key s s u
 xdotool mousemove 75 744 click 1 # Save state.dat
 sleep 0.5

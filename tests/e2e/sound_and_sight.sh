@@ -8,10 +8,7 @@ export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio" SDL_DISKAUDIODELAY=46
 start_program "$1" w
 wait_for_window >/dev/null
 for round in 1 2 3; do
-    for x in $(seq 100 20 900); do
-        xdotool mousemove "$x" 40
-        sleep 0.01
-    done
+    sweep 40 100 900 20
 done
 import -window root "$WORK_DIR/shot.png"
 press_key Escape

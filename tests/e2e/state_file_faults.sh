@@ -26,10 +26,7 @@ run_and_save() {
     (cd "$dir" && exec "${as_user[@]}" "$binary" w) >"$PROGRAM_LOG" 2>&1 &
     PROGRAM_PID=$!
     wait_for_window >/dev/null
-    for x in $(seq 200 20 600); do
-        xdotool mousemove "$x" 300
-        sleep 0.01
-    done
+    sweep 300 200 600 20
     press_key u
     xdotool mousemove 75 744 click 1 # Save state.dat
     sleep 0.5

@@ -6,10 +6,7 @@ source "$(dirname "$0")/lib.bash"
 start_program "$1" w
 wait_for_window >/dev/null
 xdotool mousemove 200 300
-for x in $(seq 200 10 600); do
-    xdotool mousemove "$x" 300
-    sleep 0.01
-done
+sweep 300 200 600 10
 press_key u
 xdotool mousemove 75 744 click 1
 sleep 0.5

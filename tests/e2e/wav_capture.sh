@@ -7,10 +7,8 @@ source "$(dirname "$0")/lib.bash"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK_DIR/device.raw" SDL_DISKAUDIODELAY=46
 start_program "$1" w --wav "$WORK_DIR/sound.wav"
 wait_for_window >/dev/null
-for x in $(seq 100 25 900); do
-    xdotool mousemove "$x" 60
-    sleep 0.02
-done
+sweep 60 100 900 25
+sweep 60 900 100 -25
 sleep 0.5
 press_key Escape
 expect_exit 0
