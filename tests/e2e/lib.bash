@@ -23,6 +23,13 @@ start_program() {
     PROGRAM_PID=$!
 }
 
+# Prints how the ended program finished: its exit code, or 128 + the signal that stopped it.
+program_status() {
+    local code=0
+    wait "$PROGRAM_PID" || code=$?
+    echo "$code"
+}
+
 # Prints the program window's id once it is mapped (ignoring windows of earlier programs
 # that are being torn down).
 wait_for_window() {
@@ -35,7 +42,8 @@ wait_for_window() {
                 return 0
             fi
         done
-        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "program ended before its window appeared"
+        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "program ended before its window appeared" \
+            "(exit status $(program_status))"
         sleep 0.1
     done
     fail "no window appeared"
