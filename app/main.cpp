@@ -14,16 +14,10 @@
 
 namespace {
 /// Starts SDL. A machine without a usable audio driver still gets a silent program: audio is
-/// then left out here, and opening it later reports the failure and carries on. A display
-/// server that is briefly too busy to take the connection is asked again.
+/// then left out here, and opening it later reports the failure and carries on.
 bool initSdl() {
     const Uint32 flags = SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE;
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        if (SDL_Init(flags | SDL_INIT_AUDIO) >= 0 || SDL_Init(flags) >= 0)
-            return true;
-        SDL_Delay(100);
-    }
-    return false;
+    return SDL_Init(flags | SDL_INIT_AUDIO) >= 0 || SDL_Init(flags) >= 0;
 }
 } // namespace
 
