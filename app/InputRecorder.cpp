@@ -1,7 +1,9 @@
 #include "app/InputRecorder.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 bool InputRecorder::open(const std::string& recordingPath, std::string& reason) {
     path = recordingPath;

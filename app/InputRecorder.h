@@ -6,9 +6,11 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 class InputRecorder {
 public:

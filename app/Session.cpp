@@ -3,6 +3,8 @@
 #include "app/GameApp.h"
 #include "render/Screenshot.h"
 
+#include <vector>
+
 Session::Session(CommandLine commandLine) : options(std::move(commandLine)) {}
 
 bool Session::prepare(std::string& reason) {

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 /// Starts SDL. A machine without a usable audio driver still gets a silent program: audio is

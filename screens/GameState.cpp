@@ -8,6 +8,7 @@
 #include "ui/UISlider.h"
 
 #include <cstdlib>
+#include <list>
 #include <new>
 
 namespace {

@@ -11,6 +11,8 @@
 #include "ui/UI.h"
 
 #include <atomic>
+#include <cstdint>
+#include <list>
 #include <memory>
 #include <string>
 #include <vector>

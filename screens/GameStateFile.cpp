@@ -3,7 +3,10 @@
 
 #include "ui/UISlider.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 void complain(const std::string& reason) {

@@ -9,6 +9,8 @@
 #include "ui/UILabel.h"
 #include "ui/UISlider.h"
 
+#include <cstdint>
+
 namespace {
 constexpr int SLIDER_Y = 25;
 constexpr int LABEL_Y = 10;

@@ -8,6 +8,8 @@
 #include "ui/UIButton.h"
 #include "ui/UILabel.h"
 
+#include <list>
+
 namespace {
 constexpr int STEPS_PER_SECOND = 50;
 constexpr unsigned CENTRED = ALIGN_CENTER_X | ALIGN_CENTER_Y;

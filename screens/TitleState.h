@@ -5,6 +5,7 @@
 #include "app/UIEventListener.h"
 #include "ui/UI.h"
 
+#include <list>
 #include <memory>
 #include <string>
 

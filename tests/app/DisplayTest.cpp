@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 std::string describe(const std::vector<VideoMode>& modes) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <list>
+
 namespace {
 struct Lifecycle {
     int loads = 0;

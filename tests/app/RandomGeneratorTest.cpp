@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
 
 TEST(RandomGenerator, MatchesReferenceTwisterShiftedByOneAcrossBlocks) {

@@ -3,6 +3,7 @@
 
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {

@@ -3,11 +3,16 @@
 #include <unistd.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 namespace {
 std::vector<uint8_t> readFile(const char* path) {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <list>
 #include <memory>
 
 class SimulationFixture : public ::testing::Test {

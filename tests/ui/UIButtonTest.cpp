@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 namespace {
 
 // Glyphs 9 pixels wide plus the spacing of 1: "abcd" measures 40; lines are 20 high.
