@@ -45,14 +45,19 @@ bool readEvent(Reader& in, InputRecording::Entry& entry) {
     event.type = static_cast<Uint8>(in.take(1));
     switch (event.type) {
     case SDL_KEYDOWN:
-    case SDL_KEYUP:
+    case SDL_KEYUP: {
         event.key.type = event.type;
         event.key.state = event.type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-        event.key.keysym.sym = static_cast<SDLKey>(in.take(4));
+        const uint32_t key = in.take(4);
+        if (key >= SDLK_LAST)
+            return false; // no key has that code
+        event.key.keysym.sym = static_cast<SDLKey>(key);
         event.key.keysym.mod = static_cast<SDLMod>(in.take(2));
         event.key.keysym.unicode = static_cast<Uint16>(in.take(2));
-        entry.escapeHeld = in.take(1) != 0;
-        return true;
+        const uint32_t escapeHeld = in.take(1);
+        entry.escapeHeld = escapeHeld == 1;
+        return escapeHeld <= 1;
+    }
     case SDL_MOUSEMOTION:
         event.motion.state = static_cast<Uint8>(in.take(1));
         event.motion.x = static_cast<Uint16>(in.take(2));
@@ -160,7 +165,7 @@ bool InputRecording::decode(const std::vector<uint8_t>& bytes, std::vector<Entry
         } else if (tag == EVENT_TAG) {
             entry.isEvent = true;
             if (!readEvent(in, entry)) {
-                reason = "it holds an unknown event";
+                reason = "it holds an event that no run records";
                 return false;
             }
         } else {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 namespace {
 SDL_Event keyDown(SDLKey key) {
     SDL_Event event{};
@@ -66,6 +70,9 @@ TEST(InputRecording, RefusesWhatIsNotAWholeRecordingOfThisVersion) {
     otherVersion[4] = 2;
     unknownEntry[8] = 'X';
     afterEnd.push_back('T');
+    std::vector<uint8_t> unknownKey = InputRecording::header();
+    InputRecording::appendEvent(unknownKey, keyDown(static_cast<SDLKey>(SDLK_LAST)), false);
+    InputRecording::appendEnd(unknownKey);
     const struct {
         const char* what;
         std::vector<uint8_t> bytes;
@@ -79,6 +86,7 @@ TEST(InputRecording, RefusesWhatIsNotAWholeRecordingOfThisVersion) {
         {"cut between entries", std::vector<uint8_t>(good.begin(), good.end() - 1), "truncated"},
         {"unknown entry", unknownEntry, "unknown entry"},
         {"bytes after the end", afterEnd, "after its end"},
+        {"a key no keyboard has", unknownKey, "no run records"},
     };
     for (const auto& test : cases) {
         std::vector<InputRecording::Entry> entries(1);

@@ -6,7 +6,10 @@
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 bool sameBits(float a, float b) {
