@@ -2,13 +2,15 @@
 
 #include "sound/AudioOutput.h"
 
+#include <cstdio>
+#include <vector>
+
 namespace {
-/// About three seconds of stereo sound: far more than the main loop leaves undrained.
-constexpr size_t RING_SAMPLES = 1 << 18;
 constexpr Uint32 HEADER_INTERVAL = 1000;
+constexpr double SAMPLES_PER_SECOND = 44100.0 * 2;
 } // namespace
 
-AudioCapture::AudioCapture() : ring(RING_SAMPLES) {}
+AudioCapture::AudioCapture(size_t ringSamples) : ring(ringSamples) {}
 
 AudioCapture::~AudioCapture() { detach(); }
 
@@ -16,7 +18,7 @@ bool AudioCapture::start(const std::string& path, std::string& reason) {
     if (!writer.open(path, reason))
         return false;
     capturing = true;
-    setSampleCapture(&ring);
+    setSampleCapture(this);
     return true;
 }
 
@@ -52,5 +54,15 @@ bool AudioCapture::finish(std::string& reason) {
         return true;
     detach();
     writePending();
+    writeOwedSilence();
+    if (ring.lost() > 0)
+        std::fprintf(stderr, "quillomer: %s: %zu samples (%.2f s) of sound were lost while the "
+                     "program stalled; silence stands in their place\n",
+                     writer.getPath().c_str(), ring.lost(), ring.lost() / SAMPLES_PER_SECOND);
     return writer.close(reason);
+}
+
+void AudioCapture::writeOwedSilence() {
+    const std::vector<Sint16> silence(ring.owedSilence(), 0);
+    writer.append(silence.data(), silence.size());
 }

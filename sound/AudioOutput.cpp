@@ -2,7 +2,7 @@
 
 #include "app/reportError.h"
 #include "screens/GameState.h"
-#include "sound/SampleRing.h"
+#include "sound/AudioCapture.h"
 #include "sound/Synthesizer.h"
 
 #include <atomic>
@@ -10,10 +10,10 @@
 namespace {
 /// The synthesiser's state lives for the whole program and survives closing the device.
 Synthesizer synthesizer;
-std::atomic<SampleRing*> capture{nullptr};
+std::atomic<AudioCapture*> capture{nullptr};
 } // namespace
 
-void setSampleCapture(SampleRing* ring) { capture.store(ring, std::memory_order_release); }
+void setSampleCapture(AudioCapture* target) { capture.store(target, std::memory_order_release); }
 
 void openAudio(void (*callback)(void*, Uint8*, int), GameState* userdata) {
     SDL_AudioSpec request{};
@@ -44,6 +44,6 @@ void audioCallback(void* userdata, Uint8* stream, int len) {
     Sint16* samples = reinterpret_cast<Sint16*>(stream);
     synthesizer.render(samples, len / 4, gate, note, amplitude);
     screen->closeGate();
-    if (SampleRing* ring = capture.load(std::memory_order_acquire))
-        ring->push(samples, static_cast<size_t>(len / 4) * 2);
+    if (AudioCapture* copy = capture.load(std::memory_order_acquire))
+        copy->push(samples, static_cast<size_t>(len / 4) * 2);
 }

@@ -1,6 +1,7 @@
 #include "sound/WavWriter.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 

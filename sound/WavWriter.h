@@ -18,6 +18,8 @@ public:
     bool updateHeader();
     /// Updates the header and closes the file; false with a reason if anything failed.
     bool close(std::string& reason);
+    /// The file's path.
+    const std::string& getPath() const { return path; }
 
 private:
     bool writeHeader();
