@@ -1,5 +1,6 @@
 # Helpers for the end-to-end scripts: start the real program under the test display, drive it
 # with real X input, and check how it ends. Sourced, not run.
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 
 PROGRAM_PID=""
 PROGRAM_LOG=$(mktemp)
@@ -30,52 +31,38 @@ program_status() {
     echo "$code"
 }
 
-# Prints the program window's id once it is mapped (ignoring windows of earlier programs
-# that are being torn down).
+# Prints the program window's id once it shows a drawn frame.
 wait_for_window() {
-    for _ in $(seq 1 100); do
-        local id
-        for id in $(xdotool search --name "Quillomer" 2>/dev/null); do
-            if xdotool getwindowname "$id" >/dev/null 2>&1; then
-                sleep 0.5 # let SDL finish its set-up and draw the first frames
-                echo "$id"
-                return 0
-            fi
-        done
-        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "program ended before its window appeared" \
-            "(exit status $(program_status))"
-        sleep 0.1
-    done
-    fail "no window appeared"
+    local id
+    id=$(wait_for_drawn_window "$PROGRAM_PID" 2>/dev/null) && echo "$id" && return 0
+    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "program ended before its window appeared" \
+        "(exit status $(program_status))"
+    fail "no window with a drawn frame appeared"
 }
 
 # Keys go to the window under the pointer when no window manager runs.
 press_key() {
-    xdotool mousemove 512 384
-    sleep 0.1
-    xdotool key "$@"
+    xdotool mousemove 512 384 key "$@"
 }
 
-# expect_exit CODE: waits (at most 20 s) for the program and checks its exit code.
+program_ended() { ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
+
+# expect_exit CODE: waits (at most 120 s) for the program and checks its exit code.
 expect_exit() {
     local expected="$1" code=0
-    for _ in $(seq 1 200); do
-        kill -0 "$PROGRAM_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$PROGRAM_PID" 2>/dev/null && fail "program still running"
+    wait_until 120 program_ended || fail "program still running"
     wait "$PROGRAM_PID" || code=$?
     [ "$code" -eq "$expected" ] || fail "exit code $code, expected $expected"
 }
 
-# run_to_end DIR BINARY [ARGS...]: runs the program to its own end (at most 60 s) in DIR,
+# run_to_end DIR BINARY [ARGS...]: runs the program to its own end (at most 300 s) in DIR,
 # which sees the repository's data/ folder; output goes to DIR/log; prints the exit code.
 run_to_end() {
     local dir="$1" binary="$2" code=0
     shift 2
     mkdir -p "$dir"
     [ -e "$dir/data" ] || ln -s "$PWD/data" "$dir/data"
-    (cd "$dir" && timeout 60 "$binary" "$@") >"$dir/log" 2>&1 || code=$?
+    (cd "$dir" && timeout 300 "$binary" "$@") >"$dir/log" 2>&1 || code=$?
     echo "$code"
 }
 

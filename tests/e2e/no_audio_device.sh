@@ -11,7 +11,7 @@ xdotool mousemove 200 300
 sweep 300 200 600 10
 press_key s s u
 xdotool mousemove 75 744 click 1 # Save state.dat
-sleep 0.5
+wait_until 120 test -e "$WORK_DIR/state.dat" || fail "Save wrote no state.dat"
 press_key Escape
 expect_exit 0
 

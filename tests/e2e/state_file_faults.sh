@@ -29,7 +29,7 @@ run_and_save() {
     sweep 300 200 600 20
     press_key u
     xdotool mousemove 75 744 click 1 # Save state.dat
-    sleep 0.5
+    wait_until 120 grep -q "state.dat: not saved" "$PROGRAM_LOG" || fail "$1: no word on the save"
     press_key Escape
     expect_exit 0
     [ ! -e "$dir/state.dat.tmp" ] || fail "$1: state.dat.tmp left behind"

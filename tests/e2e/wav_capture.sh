@@ -9,11 +9,13 @@ start_program "$1" w --wav "$WORK_DIR/sound.wav"
 wait_for_window >/dev/null
 sweep 60 100 900 25
 sweep 60 900 100 -25
-sleep 0.5
+wav="$WORK_DIR/sound.wav"
+# The header is brought up to date every second: wait until it holds a second of sound.
+holds_a_second() { [ "$(od -A n -t u4 -j 40 -N 4 "$wav" | tr -d ' ')" -ge $((44100 * 4)) ]; }
+wait_until 120 holds_a_second || fail "the WAV header never reached a second of sound"
 press_key Escape
 expect_exit 0
 
-wav="$WORK_DIR/sound.wav"
 [ -f "$wav" ] || fail "no WAV file"
 field() { od -A n -t "u$2" -j "$1" -N "$2" "$wav" | tr -d ' '; }
 [ "$(head -c 4 "$wav")" = "RIFF" ] || fail "no RIFF header"
