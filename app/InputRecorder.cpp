@@ -45,7 +45,7 @@ bool InputRecorder::finish(std::string& reason) {
     std::vector<uint8_t> end;
     InputRecording::appendEnd(end);
     write(end);
-    const bool closed = file && std::fclose(file.release()) == 0;
+    const bool closed = file && closeChecked(file);
     if (failed || !closed) {
         reason = "cannot write " + path + ": " + std::strerror(errno);
         return false;

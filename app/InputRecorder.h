@@ -3,12 +3,11 @@
 #pragma once
 
 #include "app/InputRecording.h"
+#include "io/FileHandle.h"
 
 #include <SDL.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,10 +25,7 @@ public:
 private:
     void write(const std::vector<uint8_t>& bytes);
 
-    struct FileCloser {
-        void operator()(FILE* file) const { std::fclose(file); }
-    };
-    std::unique_ptr<FILE, FileCloser> file;
+    FileHandle file;
     std::string path;
     bool failed = false;
 };

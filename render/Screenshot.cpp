@@ -1,19 +1,16 @@
 #include "render/Screenshot.h"
 
+#include "io/FileHandle.h"
+
 #include <GL/gl.h>
 #include <png.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace {
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-
 /// OpenGL rows run bottom to top; PNG rows top to bottom.
 std::vector<png_byte> readRows(int width, int height) {
     std::vector<png_byte> pixels(static_cast<size_t>(width) * height * 3);
@@ -53,12 +50,12 @@ bool writePng(FILE* file, int width, int height, std::vector<png_byte>& pixels) 
 
 bool saveScreenshot(const std::string& path, int width, int height, std::string& reason) {
     std::vector<png_byte> pixels = readRows(width, height);
-    std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
+    FileHandle file(std::fopen(path.c_str(), "wb"));
     if (!file) {
         reason = "cannot create " + path + ": " + std::strerror(errno);
         return false;
     }
-    if (!writePng(file.get(), width, height, pixels) || std::fclose(file.release()) != 0) {
+    if (!writePng(file.get(), width, height, pixels) || !closeChecked(file)) {
         reason = "cannot write " + path;
         return false;
     }

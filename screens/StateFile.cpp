@@ -1,60 +1,17 @@
 #include "screens/StateFile.h"
 
+#include "io/ByteReader.h"
+#include "io/ByteWriter.h"
+#include "io/FileHandle.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 #include <unistd.h>
 
 namespace {
-class ByteWriter {
-public:
-    explicit ByteWriter(std::vector<uint8_t>& out) : out(out) {}
-    void u8(uint8_t value) { out.push_back(value); }
-    void i32(int32_t value) { u32(static_cast<uint32_t>(value)); }
-    void f32(float value) {
-        uint32_t bits;
-        std::memcpy(&bits, &value, sizeof bits);
-        u32(bits);
-    }
-
-private:
-    void u32(uint32_t value) {
-        for (int shift = 0; shift < 32; shift += 8)
-            out.push_back(static_cast<uint8_t>(value >> shift));
-    }
-    std::vector<uint8_t>& out;
-};
-
-class ByteReader {
-public:
-    explicit ByteReader(const uint8_t* data) : data(data) {}
-    uint8_t u8() { return *data++; }
-    int32_t i32() { return static_cast<int32_t>(u32()); }
-    float f32() {
-        const uint32_t bits = u32();
-        float value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
-
-private:
-    uint32_t u32() {
-        uint32_t value = 0;
-        for (int shift = 0; shift < 32; shift += 8)
-            value |= static_cast<uint32_t>(*data++) << shift;
-        return value;
-    }
-    const uint8_t* data;
-};
-
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<FILE, FileCloser>;
-
 std::string systemError(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
 } // namespace
 
@@ -84,7 +41,7 @@ bool StateFile::decode(const uint8_t* data, size_t size, SavedState& state, std:
         reason = "the header is incomplete (" + std::to_string(size) + " bytes)";
         return false;
     }
-    ByteReader in(data);
+    ByteReader in(data, size);
     SavedState decoded;
     in.u8(); // format byte, ignored
     decoded.brushRadius = in.f32();
@@ -137,17 +94,16 @@ bool StateFile::write(const std::string& path, const SavedState& state, std::str
     }
     const std::string temporary = path + ".tmp";
     const std::vector<uint8_t> bytes = encode(state);
-    FILE* raw = std::fopen(temporary.c_str(), "wb");
-    if (!raw) {
+    FileHandle file(std::fopen(temporary.c_str(), "wb"));
+    if (!file) {
         reason = systemError(("cannot create " + temporary).c_str());
         return false;
     }
-    File file(raw);
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), raw) == bytes.size() &&
-                         std::fflush(raw) == 0;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+                         std::fflush(file.get()) == 0;
     if (!written)
         reason = systemError(("cannot write " + temporary).c_str());
-    if (std::fclose(file.release()) != 0 && written)
+    if (!closeChecked(file) && written)
         reason = systemError(("cannot close " + temporary).c_str());
     if (!reason.empty() || std::rename(temporary.c_str(), path.c_str()) != 0) {
         if (reason.empty())
@@ -161,7 +117,7 @@ bool StateFile::write(const std::string& path, const SavedState& state, std::str
 bool StateFile::read(const std::string& path, std::vector<uint8_t>& bytes, bool& missing,
                      std::string& reason) {
     missing = false;
-    File file(std::fopen(path.c_str(), "rb"));
+    FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         missing = errno == ENOENT;
         reason = systemError("cannot open it");

@@ -2,6 +2,8 @@
 // any time, so that a program killed mid-run leaves a playable file.
 #pragma once
 
+#include "io/FileHandle.h"
+
 #include <SDL.h>
 
 #include <cstdio>
@@ -24,10 +26,7 @@ public:
 private:
     bool writeHeader();
 
-    struct FileCloser {
-        void operator()(FILE* file) const { std::fclose(file); }
-    };
-    std::unique_ptr<FILE, FileCloser> file;
+    FileHandle file;
     std::string path;
     size_t written = 0;
     bool failed = false;
