@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/State.h"
-#include "app/UIEventListener.h"
+#include "ui/UIEventListener.h"
 #include "render/SpriteBatch.h"
 #include "screens/FlowField.h"
 #include "screens/Particle.h"

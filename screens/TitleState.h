@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/State.h"
-#include "app/UIEventListener.h"
+#include "ui/UIEventListener.h"
 #include "ui/UI.h"
 
 #include <list>

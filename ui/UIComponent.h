@@ -2,7 +2,7 @@
 // it reports presses, releases and drags to.
 #pragma once
 
-#include "app/UIEventListener.h"
+#include "ui/UIEventListener.h"
 
 #include <set>
 

@@ -2,7 +2,7 @@
 // "activated".
 #pragma once
 
-#include "app/UIEventListener.h"
+#include "ui/UIEventListener.h"
 
 #include <string>
 #include <vector>
