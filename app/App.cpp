@@ -170,9 +170,14 @@ bool App::update() {
 }
 
 void App::changeState(int stateId) {
-    if (currentState)
-        currentState->leave();
+    leaveCurrentState();
     currentState = getState(stateId);
     if (currentState)
         currentState->enter(clock);
+}
+
+void App::leaveCurrentState() {
+    if (currentState)
+        currentState->leave();
+    currentState = nullptr;
 }

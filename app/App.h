@@ -34,6 +34,8 @@ public:
     virtual void run();
     /// Leaves the current screen and enters the one registered under `stateId` (if any).
     virtual void changeState(int stateId);
+    /// Leaves the current screen, after which there is none (before screens are deleted).
+    void leaveCurrentState();
     /// Runs the fixed steps that are due; true when a frame is to be drawn in this pass.
     virtual bool update();
     /// The window caption.

@@ -1,5 +1,7 @@
 #include "app/Display.h"
 
+#include "app/WindowSize.h"
+
 #include <cstdio>
 
 const std::array<VideoMode, 9> videoModes = {{
@@ -90,7 +92,7 @@ SDL_Surface* openVideoMode(int width, int height, int bitsPerPixel, bool fullScr
 SDL_Surface* openDisplay(int argc, char** argv) {
     SDL_Surface* surface = nullptr;
     for (const VideoMode& mode : videoModeAttempts(argc, argv)) {
-        surface = openVideoMode(1024, 768, mode.bitsPerPixel, mode.fullScreen);
+        surface = openVideoMode(WINDOW_WIDTH, WINDOW_HEIGHT, mode.bitsPerPixel, mode.fullScreen);
         if (surface && (surface->flags & SDL_OPENGL))
             break;
     }

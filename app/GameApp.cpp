@@ -88,6 +88,7 @@ void GameApp::releaseResources() {
 }
 
 void GameApp::releaseStates() {
+    leaveCurrentState();
     for (auto& entry : states) {
         entry.second->unload();
         entry.second.reset();

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/App.h"
-#include "app/RandomGenerator.h"
+#include "sim/RandomGenerator.h"
 
 #include <map>
 #include <cstdint>
@@ -43,7 +43,8 @@ public:
     UIFont* getFont(const char* name);
     UIGraphics* getGraphics() const;
     RandomGenerator* getRandom() { return &random; }
-    /// Unloads and deletes every screen in ascending id order.
+    /// Leaves the current screen (closing its audio), then unloads and deletes every screen
+    /// in ascending id order.
     void releaseStates();
     /// Deletes every font in name order.
     void releaseFonts();

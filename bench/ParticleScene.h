@@ -1,26 +1,24 @@
-// The particle field of the simulation screen, rebuilt for measuring: a stirred flow field,
-// 10000 particles stepped as the screen steps them, and their flare sprites.
+// The simulation screen's particles, for measuring: the simulation model with a field stirred
+// by brush strokes, all 10000 particles stepped by it, and their flare sprites.
 #pragma once
 
-#include "app/RandomGenerator.h"
+#include "app/WindowSize.h"
 #include "render/SpriteBatch.h"
 #include "render/UIGraphicsOpenGLSDL.h"
 #include "render/UIImage.h"
-#include "screens/FlowField.h"
-#include "screens/Particle.h"
+#include "sim/RandomGenerator.h"
+#include "sim/Simulation.h"
 
 #include <memory>
-#include <vector>
 
 class ParticleScene {
 public:
-    static constexpr int MAX_PARTICLES = 10000;
+    static constexpr int MAX_PARTICLES = Simulation::MAX_PARTICLES;
 
-    /// Loads the flare (false if data/flare.png is missing), stirs the field into a vortex,
-    /// seeds every particle as the screen does and lets them drift for a few seconds.
+    /// Loads the flare (false if data/flare.png is missing), stirs the field with circling
+    /// brush strokes, seeds every particle and lets them drift for a few seconds.
     bool load();
-    /// One simulation step of the first `count` particles with the screen's initial launch
-    /// values.
+    /// One simulation step with `count` live particles and the initial launch values.
     void step(int count);
     /// The particle pass of a frame: `count` flares in add mode with the initial grey, one
     /// image draw per sprite or batched.
@@ -40,7 +38,6 @@ private:
     UIGraphicsOpenGLSDL graphics;
     std::unique_ptr<UIImage> flare;
     SpriteBatch batch{MAX_PARTICLES};
-    FlowField field;
-    std::vector<Particle> particles = std::vector<Particle>(MAX_PARTICLES);
     RandomGenerator random{5489};
+    Simulation simulation{random, WINDOW_WIDTH, WINDOW_HEIGHT};
 };

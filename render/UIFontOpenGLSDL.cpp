@@ -12,7 +12,7 @@ namespace {
 // Glyphs are smoothed when scaled and never sample past their cell.
 const unsigned GLYPH_LOAD_FLAGS = LOAD_LINEAR | LOAD_CLAMP;
 // 19: transformed and scaled with the top-left corner at the pen (bit 1 changes nothing).
-const unsigned GLYPH_DRAW_FLAGS = 1 | DRAW_TRANSFORMED | DRAW_SCALE;
+const unsigned GLYPH_DRAW_FLAGS = DRAW_PLAIN | DRAW_TRANSFORMED | DRAW_SCALE;
 // SDL 1.2 rectangles place a cell with a 16-bit top and size it with a 16-bit side.
 const long long MAX_CELL_TOP = 0x7FFF;
 const int MAX_CELL_SIDE = 0xFFFF;

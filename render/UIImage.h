@@ -8,6 +8,7 @@ enum BlendMode { BLEND_NORMAL = 0, BLEND_ADD = 1, BLEND_MULTIPLY = 2 };
 
 /// Draw flags of the draw operations.
 enum DrawFlags : unsigned {
+    DRAW_PLAIN = 1,       ///< no effect of its own; the plain-drawing words carry it
     DRAW_TRANSFORMED = 2, ///< quad built around the origin and translated to (x, y)
     DRAW_ROTATE = 4,      ///< rotate by the image's rotation (transformed draws only)
     DRAW_PIVOT = 8,       ///< the pivot, not the top-left corner, lands on (x, y)

@@ -9,7 +9,6 @@
 #include "ui/UILabel.h"
 #include "ui/UISlider.h"
 
-#include <cstdint>
 
 namespace {
 constexpr int SLIDER_Y = 25;
@@ -18,7 +17,7 @@ constexpr unsigned CENTRED = ALIGN_CENTER_X | ALIGN_CENTER_Y;
 } // namespace
 
 bool GameState::buildControlPanel() {
-    smallFont = getApp()->getFont("small");
+    UIFont* smallFont = getApp()->getFont("small");
     sliderTrackImage = loadScreenImage(graphics, "data/slider_h.png", loadFailure);
     sliderThumbImage = loadScreenImage(graphics, "data/slider_h_thumb.png", loadFailure);
     if (!sliderTrackImage || !sliderThumbImage)
@@ -28,7 +27,7 @@ bool GameState::buildControlPanel() {
     if (!buttonUpImage || !buttonDownImage)
         return false;
 
-    auto label = [this](int x, int y, const char* text) {
+    auto label = [this, smallFont](int x, int y, const char* text) {
         ui.addComponent(new UILabel(x, y, nullptr, smallFont, text, 0, 0, 0));
     };
     auto slider = [this](int x, double value) {
@@ -38,7 +37,7 @@ bool GameState::buildControlPanel() {
         ui.addComponent(widget);
         return widget;
     };
-    auto button = [this](int x, int y, const char* text) {
+    auto button = [this, smallFont](int x, int y, const char* text) {
         UIButton* widget = new UIButton(x, y, buttonUpImage.get(), buttonDownImage.get(), nullptr,
                                         smallFont, text, CENTRED, -1, -1, 0, 1);
         widget->addListener(this);
@@ -70,23 +69,39 @@ bool GameState::buildControlPanel() {
     return true;
 }
 
-void GameState::destroyControlPanel() {
-    ui.deleteAll();
-    buttonUpImage.reset();
-    buttonDownImage.reset();
+void GameState::readSliders() {
+    Settings& settings = model->settings();
+    settings.age = ageSlider->getValue();
+    settings.colorMul = colorMulSlider->getValue();
+    settings.initXSpeed = initXSpeedSlider->getValue();
+    settings.initYSpeed = initYSpeedSlider->getValue();
+    settings.particleCount = particleCountSlider->getValue();
+}
+
+void GameState::showSettingsOnPanel() {
+    const Settings& settings = model->settings();
+    ageSlider->setValue(settings.age);
+    colorMulSlider->setValue(settings.colorMul);
+    initXSpeedSlider->setValue(settings.initXSpeed);
+    initYSpeedSlider->setValue(settings.initYSpeed);
+    particleCountSlider->setValue(settings.particleCount);
+    // A slider keeps whole thumb positions: the model takes the values it can show.
+    readSliders();
 }
 
 void GameState::componentActivated(UIComponent* source) {
+    Settings& settings = model->settings();
+    readSliders();
     if (source == ageSlider)
-        restaggerAges();
+        model->restaggerAges();
     if (source == particleModeButton)
-        particleMode = static_cast<int8_t>((particleMode + 1) % 3);
+        settings.cycleParticleMode();
     if (source == gradientModeButton)
-        gradientMode = static_cast<int8_t>((gradientMode + 1) % 4);
+        settings.cycleGradientMode();
     if (source == cellsButton)
-        showCells = !showCells;
+        settings.showCells = !settings.showCells;
     if (source == gridButton)
-        showGrid = !showGrid;
+        settings.showGrid = !settings.showGrid;
     if (source == saveButton)
         saveState();
     if (source == loadButton)

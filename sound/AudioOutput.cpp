@@ -1,33 +1,44 @@
 #include "sound/AudioOutput.h"
 
-#include "app/reportError.h"
-#include "screens/GameState.h"
 #include "sound/AudioCapture.h"
+#include "sound/SoundControls.h"
 #include "sound/Synthesizer.h"
 
 #include <atomic>
+#include <cstdint>
 
 namespace {
 /// The synthesiser's state lives for the whole program and survives closing the device.
 Synthesizer synthesizer;
 std::atomic<AudioCapture*> capture{nullptr};
+
+/// Rewrites host-order samples in place as little-endian bytes (a no-op on such hosts).
+void toLittleEndian(Sint16* samples, int count) {
+    Uint8* bytes = reinterpret_cast<Uint8*>(samples);
+    for (int i = 0; i < count; ++i) {
+        const auto value = static_cast<uint16_t>(samples[i]);
+        bytes[2 * i] = static_cast<Uint8>(value);
+        bytes[2 * i + 1] = static_cast<Uint8>(value >> 8);
+    }
+}
 } // namespace
 
 void setSampleCapture(AudioCapture* target) { capture.store(target, std::memory_order_release); }
 
-void openAudio(void (*callback)(void*, Uint8*, int), GameState* userdata) {
+bool openAudio(SoundControls* controls, std::string& reason) {
     SDL_AudioSpec request{};
     request.freq = Synthesizer::SAMPLE_RATE;
     request.format = AUDIO_S16LSB;
     request.channels = 2;
     request.samples = 2048;
-    request.callback = callback;
-    request.userdata = userdata;
+    request.callback = audioCallback;
+    request.userdata = controls;
     if (SDL_OpenAudio(&request, nullptr) < 0) {
-        reportError("Audio error", "Couldn't open audio: %s\n", SDL_GetError());
-        return;
+        reason = SDL_GetError();
+        return false;
     }
     SDL_PauseAudio(0);
+    return true;
 }
 
 void closeAudio() {
@@ -36,14 +47,16 @@ void closeAudio() {
 }
 
 void audioCallback(void* userdata, Uint8* stream, int len) {
-    GameState* screen = static_cast<GameState*>(userdata);
-    const bool gate = screen->gateOpen();
-    const float amplitude = screen->soundAmplitude();
-    const float note = screen->soundNote();
+    SoundControls* controls = static_cast<SoundControls*>(userdata);
+    const bool gate = controls->gateOpen();
+    const float amplitude = controls->amplitude();
+    const float note = controls->note();
     // Whole frames only: a trailing partial frame is left untouched.
+    const int frames = len / 4;
     Sint16* samples = reinterpret_cast<Sint16*>(stream);
-    synthesizer.render(samples, len / 4, gate, note, amplitude);
-    screen->closeGate();
+    synthesizer.render(samples, frames, gate, note, amplitude);
+    controls->closeGate();
     if (AudioCapture* copy = capture.load(std::memory_order_acquire))
-        copy->push(samples, static_cast<size_t>(len / 4) * 2);
+        copy->push(samples, static_cast<size_t>(frames) * 2);
+    toLittleEndian(samples, frames * 2);
 }

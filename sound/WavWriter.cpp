@@ -46,6 +46,8 @@ bool WavWriter::writeHeader() {
 }
 
 bool WavWriter::append(const Sint16* samples, size_t count) {
+    if (count == 0)
+        return !failed;
     std::vector<uint8_t> bytes;
     bytes.reserve(count * 2);
     ByteWriter out(bytes);

@@ -55,7 +55,7 @@ protected:
     UIImage* downImage;
     UIImage* iconImage;
     int iconBlend = 0;
-    unsigned iconFlags = 11;
+    unsigned iconFlags = DRAW_PLAIN | DRAW_TRANSFORMED | DRAW_PIVOT;
     UIFont* font;
     std::optional<std::string> text;
     unsigned textAlign;

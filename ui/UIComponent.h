@@ -2,6 +2,7 @@
 // it reports presses, releases and drags to.
 #pragma once
 
+#include "render/UIImage.h"
 #include "ui/UIEventListener.h"
 
 #include <set>
@@ -57,7 +58,7 @@ protected:
     int width;
     int height;
     int backgroundBlend = 0;
-    unsigned backgroundFlags = 9;
+    unsigned backgroundFlags = DRAW_PLAIN | DRAW_PIVOT;
     bool pressed = false;
     std::set<UIEventListener*> listeners;
 };

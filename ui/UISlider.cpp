@@ -15,7 +15,7 @@ UISlider::UISlider(int x, int y, UIImage* trackImage, UIImage* thumbImage, int o
                    double value, int minPosition, int maxPosition)
     : UIButton(x, y, trackImage, nullptr, thumbImage, nullptr, nullptr, 0, 0, 0, 0, 0),
       minPosition(minPosition), maxPosition(maxPosition), orientation(orientation) {
-    iconFlags = 1;
+    iconFlags = DRAW_PLAIN;
     if (thumbImage) {
         const int thumbLength = isHorizontal() ? thumbImage->getWidth() : thumbImage->getHeight();
         const int trackLength = isHorizontal() ? width : height;

@@ -10,6 +10,8 @@ struct Lifecycle {
     int loads = 0;
     int unloads = 0;
     int deletions = 0;
+    /// Deletions counted when the screen was left.
+    int deletionsAtLeave = -1;
 };
 
 class CountedScreen : public State {
@@ -21,6 +23,7 @@ public:
         return ok;
     }
     void unload() override { ++counts.unloads; }
+    void leave() override { counts.deletionsAtLeave = counts.deletions; }
     bool update(unsigned, std::list<int>&) override { return true; }
     void draw(SDL_Surface*) override {}
 
@@ -53,13 +56,16 @@ TEST(GameApp, AScreenThatFailsToLoadIsDeletedAndStopsLaterRegistrations) {
     EXPECT_EQ(simulation.deletions, 1) << "and not leaked";
 }
 
-TEST(GameApp, ReleasingUnloadsThenDeletesEveryScreen) {
+TEST(GameApp, ReleasingLeavesTheCurrentScreenThenUnloadsAndDeletesEveryScreen) {
     Lifecycle counts;
     GameApp app;
     app.registerState(1, new CountedScreen(counts, true));
     app.registerState(2, new CountedScreen(counts, true));
-    ASSERT_NE(app.getState(2), nullptr);
+    app.changeState(2);
+    ASSERT_NE(app.getCurrentState(), nullptr);
     app.releaseStates();
+    EXPECT_EQ(counts.deletionsAtLeave, 0) << "left before anything was deleted";
+    EXPECT_EQ(app.getCurrentState(), nullptr) << "no dangling current screen";
     EXPECT_EQ(counts.unloads, 2);
     EXPECT_EQ(counts.deletions, 2);
     EXPECT_EQ(app.getState(1), nullptr);

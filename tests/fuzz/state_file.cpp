@@ -1,7 +1,7 @@
 // Any bytes as "state.dat": decoding either refuses them and leaves its output alone, or
 // yields a state within the grid that re-encodes to the file's own bytes; applying it to a
 // flow field, as the simulation screen does, fills the top-left cells and clears the rest.
-#include "screens/FlowField.h"
+#include "sim/FlowField.h"
 #include "screens/StateFile.h"
 #include "tests/fuzz/FuzzCheck.h"
 

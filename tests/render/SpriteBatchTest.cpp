@@ -44,7 +44,7 @@ protected:
         const SurfacePtr picture = makePicture(16, 16, [](int x, int y) {
             return Pixel{static_cast<Uint8>(x * 16), static_cast<Uint8>(y * 16), 160, 255};
         });
-        backdrop.reset(graphics.createImage(picture.get(), 0x20009, nullptr));
+        backdrop.reset(graphics.createImage(picture.get(), IMAGE_FILE_FLAGS, nullptr));
         backdrop->setSizeInt(GLWindow::WIDTH, GLWindow::HEIGHT);
     }
 
@@ -73,7 +73,7 @@ protected:
     }
 
     std::unique_ptr<UIImage> loadFlare() {
-        return std::unique_ptr<UIImage>(graphics.loadImage("data/flare.png", 0x20009));
+        return std::unique_ptr<UIImage>(graphics.loadImage("data/flare.png", IMAGE_FILE_FLAGS));
     }
 
     std::unique_ptr<UIImage> backdrop;
@@ -113,7 +113,7 @@ TEST_F(SpriteBatchDraw, GivesTheSamePixelsForOddSizesMovedPivotsAndPartTextures)
         return Pixel{static_cast<Uint8>(x * 8), 255, static_cast<Uint8>(y * 15),
                      static_cast<Uint8>(128 + x * 4)};
     });
-    const std::unique_ptr<UIImage> odd(graphics.createImage(picture.get(), 0x20009, nullptr));
+    const std::unique_ptr<UIImage> odd(graphics.createImage(picture.get(), IMAGE_FILE_FLAGS, nullptr));
     SpriteBatch batch(10000);
     const float white[4] = {1, 1, 1, 1};
     const Positions positions = scatteredPositions(300, 11);

@@ -101,7 +101,7 @@ TEST(UIGraphicsOpenGLSDL, EdgeClampNeedsVersion12OrAnExtension) {
 TEST(UIGraphicsOpenGLSDL, MissingFileGivesNullAndChangesNoGLState) {
     UIGraphicsOpenGLSDL graphics;
     const GLint bound = glInteger(GL_TEXTURE_BINDING_2D);
-    EXPECT_EQ(graphics.loadImage("no/such/file.png", 0x20009), nullptr);
+    EXPECT_EQ(graphics.loadImage("no/such/file.png", IMAGE_FILE_FLAGS), nullptr);
     EXPECT_EQ(glInteger(GL_TEXTURE_BINDING_2D), bound);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

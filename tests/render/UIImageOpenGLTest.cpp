@@ -22,7 +22,7 @@ protected:
     std::unique_ptr<UIImage> makeImage(int w, int h,
                                        const std::function<Pixel(int, int)>& colourOf = white) {
         return std::unique_ptr<UIImage>(
-            graphics.createImage(makePicture(w, h, colourOf).get(), 0x20009, nullptr));
+            graphics.createImage(makePicture(w, h, colourOf).get(), IMAGE_FILE_FLAGS, nullptr));
     }
 };
 

@@ -23,17 +23,16 @@ public:
     void SetUp() override {
         SimulationFixture::SetUp();
         ASSERT_NE(gradient, nullptr);
-        slider(Slider::ParticleCount)->setValue(1.0 / 120);
+        setSlider(PARTICLE_COUNT, 1.0 / 120);
     }
     void draw() { screen->draw(nullptr); }
     /// Runs the tint fade with no particle alive, so that they stay where they are.
     void fadeTint(int steps) {
-        const double count = slider(Slider::ParticleCount)->getValue();
-        slider(Slider::ParticleCount)->setValue(0);
+        setSlider(PARTICLE_COUNT, 0);
         screen->enter(0);
         step(steps);
         screen->leave();
-        slider(Slider::ParticleCount)->setValue(count);
+        setSlider(PARTICLE_COUNT, 1.0 / 120);
     }
     /// The window pixel expected where the tinted gradient is blended over `scene`.
     Pixel overlay(int x, int y, Pixel scene, int mode) const {
@@ -42,7 +41,7 @@ public:
         Uint8 rgba[4];
         SDL_GetRGBA(*reinterpret_cast<const Uint32*>(texel), gradient->format, &rgba[0],
                     &rgba[1], &rgba[2], &rgba[3]);
-        const float* tint = screen->getGradientColor();
+        const float* tint = model().tint().color();
         const Uint8 under[3] = {scene.r, scene.g, scene.b};
         Uint8 out[3];
         for (int c = 0; c < 3; ++c) {
@@ -67,27 +66,27 @@ SDL_Surface* SceneDrawing::gradient = nullptr;
 } // namespace
 
 TEST_F(SceneDrawing, ParticlesLightThePixelsAroundThemInAddModeAndNothingAtGreyZero) {
-    const Particle& first = screen->getParticles()[0];
+    const Particle& first = model().particles()[0];
     const int x = static_cast<int>(first.x), y = static_cast<int>(first.y);
     draw(); // background mode with the tint still black: only particles show
     EXPECT_GT(GLWindow::readPixel(x, y).r, 40);
     EXPECT_GT(GLWindow::readPixel(x + 5, y + 5).r, 10);
     EXPECT_TRUE(near(GLWindow::readPixel(512, 700), 0, 0, 0)) << "far below the launch band";
 
-    slider(Slider::ColorMul)->setValue(0);
+    setSlider(COLOR_MUL, 0);
     draw();
     EXPECT_TRUE(near(GLWindow::readPixel(x, y), 0, 0, 0));
 }
 
 TEST_F(SceneDrawing, BackgroundModeDrawsTheTintedGradientUnderTheParticles) {
     fadeTint(50);
-    slider(Slider::ParticleCount)->setValue(0);
+    setSlider(PARTICLE_COUNT, 0);
     draw();
     for (const auto& [x, y] : {std::pair{100, 600}, {700, 300}, {1000, 50}})
         EXPECT_TRUE(matchesOverlay(x, y, {0, 0, 0, 255}, BLEND_NORMAL)) << x << "," << y;
-    slider(Slider::ParticleCount)->setValue(1.0 / 120);
+    setSlider(PARTICLE_COUNT, 1.0 / 120);
     draw();
-    const Particle& first = screen->getParticles()[0];
+    const Particle& first = model().particles()[0];
     const int x = static_cast<int>(first.x), y = static_cast<int>(first.y);
     EXPECT_GT(GLWindow::readPixel(x, y).r, overlay(x, y, {0, 0, 0, 255}, 0).r + 30)
         << "the particle glows on top";
@@ -95,7 +94,7 @@ TEST_F(SceneDrawing, BackgroundModeDrawsTheTintedGradientUnderTheParticles) {
 
 TEST_F(SceneDrawing, GridOverlayAndCircleBlendAsTheirModesSay) {
     fadeTint(80);
-    slider(Slider::ParticleCount)->setValue(0);
+    setSlider(PARTICLE_COUNT, 0);
     key(SDLK_g);
     key(SDLK_u);
     click(959, 704); // gradient mode norm: over everything
@@ -120,7 +119,7 @@ TEST_F(SceneDrawing, GridOverlayAndCircleBlendAsTheirModesSay) {
 }
 
 TEST_F(SceneDrawing, TheBrushCircleShowsOnlyInTheFrameAfterAMotion) {
-    slider(Slider::ParticleCount)->setValue(0);
+    setSlider(PARTICLE_COUNT, 0);
     move(500, 400); // radius 100: the circle passes through (600, 400)
     draw();
     int brightest = 0;

@@ -1,10 +1,10 @@
-// A freshly loaded simulation screen of the running application, driven by SDL event records.
+// A freshly loaded simulation screen of the running application, driven by SDL event records
+// as the main loop would drive it.
 #pragma once
 
 #include "app/GameApp.h"
 #include "screens/GameState.h"
 #include "tests/screens/ScreenEvents.h"
-#include "ui/UISlider.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,8 @@
 
 class SimulationFixture : public ::testing::Test {
 public:
-    using Slider = GameState::PanelSlider;
+    /// Left edges of the panel's sliders: Age, Color mul, Init X, Init Y, Particle count.
+    enum SliderX { AGE = 20, COLOR_MUL = 160, PARTICLE_COUNT = 580 };
 
     void SetUp() override {
         std::remove(GameState::STATE_PATH);
@@ -47,13 +48,17 @@ public:
             screen->update(0, keys);
         }
     }
-    UISlider* slider(Slider which) const { return screen->getSlider(which); }
-    const FieldVector& cell(int column, int row) const {
-        return screen->getField()[row * FlowField::COLUMNS + column];
+    /// Clicks a slider of the hidden panel at the thumb position for `value` (0..1), in
+    /// whole positions of the 120 between its limits.
+    void setSlider(SliderX slider, double value) {
+        key(SDLK_u);
+        click(slider + 5 + static_cast<int>(value * 120), 33);
+        key(SDLK_u);
     }
+    const Simulation& model() const { return screen->simulation(); }
     bool fieldIsZero() const {
         for (int i = 0; i < FlowField::CELL_COUNT; ++i)
-            if (screen->getField()[i].x != 0 || screen->getField()[i].y != 0)
+            if (model().field()[i].x != 0 || model().field()[i].y != 0)
                 return false;
         return true;
     }

@@ -43,8 +43,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     app->changeState(0); // no current screen: the tests build and enter their own
-    const int result = RUN_ALL_TESTS();
+    int result = RUN_ALL_TESTS();
+    // Orderly teardown with the simulation screen entered and its audio device running.
+    app->changeState(GameApp::SIMULATION_SCREEN);
     app.reset();
+    if (SDL_GetAudioStatus() != SDL_AUDIO_STOPPED) {
+        std::fprintf(stderr, "destroying the application left the audio device open\n");
+        result = 1;
+    }
     std::filesystem::remove_all(scratch);
     return result;
 }

@@ -4,8 +4,8 @@
 // nothing was reported.
 #include "app/GameApp.h"
 #include "screens/GameState.h"
+#include "sound/AudioCapture.h"
 #include "sound/AudioOutput.h"
-#include "sound/SampleRing.h"
 #include "tests/support/GLWindow.h"
 
 #include <SDL.h>
@@ -15,10 +15,14 @@
 #include <cstdlib>
 #include <list>
 #include <memory>
-#include <vector>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr Uint32 RUN_MILLISECONDS = 3000;
+constexpr Uint32 GATE_LIMIT_MILLISECONDS = 60000;
 
 int failed(const char* what) {
     std::fprintf(stderr, "tsan_audio_thread: %s\n", what);
@@ -41,11 +45,9 @@ SDL_MouseMotionEvent nextMotion(int step) {
 }
 
 // Main thread: motion events, fixed steps and a pause and resume of the sound, draining the
-// samples the callback copies out, until the time is up. Returns the samples drained.
-size_t stirWhileAudioRuns(GameState& screen, SampleRing& ring) {
-    std::vector<Sint16> drained(8192);
+// samples the callback copies out, until the time is up.
+void stirWhileAudioRuns(GameState& screen, AudioCapture& capture) {
     std::list<int> keys;
-    size_t received = 0;
     const Uint32 start = SDL_GetTicks();
     for (int step = 0; SDL_GetTicks() - start < RUN_MILLISECONDS; ++step) {
         const SDL_MouseMotionEvent motion = nextMotion(step);
@@ -56,10 +58,22 @@ size_t stirWhileAudioRuns(GameState& screen, SampleRing& ring) {
             const int pauseKey = SDLK_s; // pauses, then resumes the device
             screen.keyDown(&pauseKey);
         }
-        received += ring.pop(drained.data(), drained.size());
+        capture.drain(SDL_GetTicks());
         SDL_Delay(1);
     }
-    return received;
+}
+
+// With no motion the audio thread closes the gate after its next buffer.
+bool gateClosesWithoutMotion(SoundControls& controls) {
+    const Uint32 start = SDL_GetTicks();
+    while (controls.gateOpen() && SDL_GetTicks() - start < GATE_LIMIT_MILLISECONDS)
+        SDL_Delay(10);
+    return !controls.gateOpen();
+}
+
+long fileSize(const std::string& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 ? static_cast<long>(status.st_size) : 0;
 }
 } // namespace
 
@@ -76,20 +90,25 @@ int main() {
     GameState screen(app->getGraphics());
     if (!screen.load())
         return failed("the simulation screen did not load");
-    SampleRing ring(1 << 16);
-    setSampleCapture(&ring);
-    openAudio(audioCallback, &screen);
-    const size_t received = stirWhileAudioRuns(screen, ring);
-    SDL_Delay(200); // no motion for a few buffers: the audio thread closes the gate
-    const bool gateClosed = !screen.gateOpen();
+    const std::string wavPath = "/tmp/tsan_audio_thread-" + std::to_string(getpid()) + ".wav";
+    AudioCapture capture;
+    std::string reason;
+    if (!capture.start(wavPath, reason))
+        return failed(reason.c_str());
+    if (!openAudio(&screen.soundControls(), reason))
+        return failed(reason.c_str());
+    stirWhileAudioRuns(screen, capture);
+    const bool gateClosed = gateClosesWithoutMotion(screen.soundControls());
     closeAudio();
-    setSampleCapture(nullptr);
+    capture.finish(reason);
+    const long received = (fileSize(wavPath) - 44) / 2;
+    std::remove(wavPath.c_str());
 
-    if (received == 0)
+    if (received <= 0)
         return failed("the audio thread produced no samples");
     if (!gateClosed)
         return failed("the audio thread did not close the gate");
-    std::printf("tsan_audio_thread: %zu samples from the audio thread, no race reported\n",
+    std::printf("tsan_audio_thread: %ld samples from the audio thread, no race reported\n",
                 received);
     return 0;
 }

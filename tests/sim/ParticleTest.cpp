@@ -1,4 +1,4 @@
-#include "screens/Particle.h"
+#include "sim/Particle.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ Particle at(float x, float y, int age, float vx = 0, float vy = 0) {
 /// Steps a particle with launch age 77; only a respawn gives it that age.
 bool respawned(Particle particle, const FlowField& field) {
     RandomGenerator random(1);
-    particle.step(-3, 2, 77, field, random);
+    particle.step({-3, 2, 77}, field, 1024, 768, random);
     return particle.age == 77;
 }
 } // namespace
@@ -51,7 +51,7 @@ TEST(Particle, TakesItsCellsVectorAsAccelerationThenMoves) {
     field[3 * FlowField::COLUMNS + 2] = {100, -50}; // cell (2, 3): x 24..35, y 36..47
     RandomGenerator random(1);
     Particle particle = at(30, 40, 10, 1, 0);
-    particle.step(0, 0, 100, field, random);
+    particle.step({0, 0, 100}, field, 1024, 768, random);
     EXPECT_EQ(particle.age, 9);
     EXPECT_FLOAT_EQ(particle.vx, 1.1f);
     EXPECT_FLOAT_EQ(particle.vy, -0.05f);
@@ -67,7 +67,7 @@ TEST(Particle, PositionsOutsideTheGridFeelNoAcceleration) {
     // Right and bottom bands of the window, where the flat index would leave the grid.
     for (const auto& [x, y] : {std::pair{960.0f, 10.0f}, {1023.5f, 767.5f}, {10.0f, 720.0f}}) {
         Particle particle = at(x, y, 10);
-        particle.step(0, 0, 100, field, random);
+        particle.step({0, 0, 100}, field, 1024, 768, random);
         EXPECT_EQ(particle.vx, 0) << x << "," << y;
         EXPECT_EQ(particle.vy, 0) << x << "," << y;
     }

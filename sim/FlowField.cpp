@@ -1,4 +1,4 @@
-#include "screens/FlowField.h"
+#include "sim/FlowField.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/RandomGenerator.h"
+#include "sim/RandomGenerator.h"
 
 namespace {
 constexpr uint32_t MATRIX_A = 0x9908b0dfu;

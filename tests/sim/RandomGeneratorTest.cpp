@@ -1,4 +1,4 @@
-#include "app/RandomGenerator.h"
+#include "sim/RandomGenerator.h"
 
 #include <gtest/gtest.h>
 

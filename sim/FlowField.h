@@ -2,7 +2,7 @@
 // top left of the window (cells of 12 pixels, row-major).
 #pragma once
 
-#include "screens/FieldVector.h"
+#include "sim/FieldVector.h"
 
 #include <vector>
 
