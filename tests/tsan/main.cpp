@@ -6,6 +6,7 @@
 #include "screens/GameState.h"
 #include "sound/AudioCapture.h"
 #include "sound/AudioOutput.h"
+#include "tests/screens/ScreenEvents.h"
 #include "tests/support/GLWindow.h"
 
 #include <SDL.h>
@@ -27,14 +28,6 @@ constexpr Uint32 GATE_LIMIT_MILLISECONDS = 60000;
 int failed(const char* what) {
     std::fprintf(stderr, "tsan_audio_thread: %s\n", what);
     return 1;
-}
-
-SDL_MouseMotionEvent motionTo(int x, int y) {
-    SDL_MouseMotionEvent event{};
-    event.type = SDL_MOUSEMOTION;
-    event.x = static_cast<Uint16>(x);
-    event.y = static_cast<Uint16>(y);
-    return event;
 }
 
 // A pointer circling over the field, a little further each call.
