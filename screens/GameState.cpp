@@ -42,7 +42,7 @@ bool GameState::load() {
     }
     if (!buildControlPanel())
         return false;
-    readSliders();
+    readSliders(); // the values the sliders can show
     flareImage = loadScreenImage(graphics, "data/flare.png", loadFailure);
     gradientImage = loadScreenImage(graphics, "data/gradient.png", loadFailure);
     if (!flareImage || !gradientImage)

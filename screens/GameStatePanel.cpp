@@ -9,7 +9,6 @@
 #include "ui/UILabel.h"
 #include "ui/UISlider.h"
 
-
 namespace {
 constexpr int SLIDER_Y = 25;
 constexpr int LABEL_Y = 10;
@@ -45,16 +44,17 @@ bool GameState::buildControlPanel() {
         return widget;
     };
 
+    const Settings& settings = model->settings();
     label(20, LABEL_Y, "Age");
-    ageSlider = slider(20, 0.3f);
+    ageSlider = slider(20, settings.age);
     label(160, LABEL_Y, "Color mul");
-    colorMulSlider = slider(160, 0.7f);
+    colorMulSlider = slider(160, settings.colorMul);
     label(300, LABEL_Y, "Init X speed");
-    initXSpeedSlider = slider(300, 0.5);
+    initXSpeedSlider = slider(300, settings.initXSpeed);
     label(440, LABEL_Y, "Init Y speed");
-    initYSpeedSlider = slider(440, 0.5);
+    initYSpeedSlider = slider(440, settings.initYSpeed);
     label(580, LABEL_Y, "Particle count");
-    particleCountSlider = slider(580, 0.25);
+    particleCountSlider = slider(580, settings.particleCount);
     saveButton = button(20, 728, "Save state.dat");
     loadButton = button(140, 728, "Load state.dat");
     gridButton = button(904, 728, "Toggle grid");
