@@ -1,7 +1,6 @@
 #include "ui/UISlider.h"
 
-#include "tests/support/RecordingImage.h"
-#include "tests/support/RecordingListener.h"
+#include "tests/support/Recorders.h"
 
 #include <gtest/gtest.h>
 

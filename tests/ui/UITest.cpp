@@ -1,7 +1,6 @@
 #include "ui/UI.h"
 
-#include "tests/support/RecordingImage.h"
-#include "tests/support/RecordingListener.h"
+#include "tests/support/Recorders.h"
 #include "ui/UIButton.h"
 #include "ui/UISlider.h"
 
