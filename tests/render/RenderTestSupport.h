@@ -1,8 +1,9 @@
-// Pictures built in memory, texture and framebuffer read-back, and a 2-D drawing fixture.
+// Pictures built in memory, GL state and framebuffer read-back, and a 2-D drawing fixture.
 #pragma once
 
 #include "render/Texturing.h"
 #include "render/UIGraphicsOpenGLSDL.h"
+#include "render/UIImage.h"
 #include "tests/support/GLWindow.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 const Pixel CLEAR = {0, 0, 0, 0};
@@ -45,6 +47,20 @@ inline GLint glInteger(GLenum which) {
     return value;
 }
 
+/// What a drawing call must leave as it found it: both matrices, the enables and client
+/// arrays, and the blend function.
+inline std::vector<float> restorableState() {
+    std::vector<float> state(32);
+    glGetFloatv(GL_PROJECTION_MATRIX, state.data());
+    glGetFloatv(GL_MODELVIEW_MATRIX, state.data() + 16);
+    for (GLenum capability :
+         {GL_DEPTH_TEST, GL_BLEND, GL_TEXTURE_2D, GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY})
+        state.push_back(glIsEnabled(capability));
+    for (GLenum which : {GL_BLEND_SRC, GL_BLEND_DST})
+        state.push_back(glInteger(which));
+    return state;
+}
+
 /// A window rectangle: left, top, right, bottom, the last two exclusive.
 using Box = std::array<int, 4>;
 
@@ -68,6 +84,13 @@ protected:
         graphics.begin2D();
     }
     void TearDown() override { graphics.end2D(); }
+
+    /// A new image of a w x h picture coloured by colourOf, loaded with the image-file flags.
+    std::unique_ptr<UIImage> makeImage(int w, int h,
+                                       const std::function<Pixel(int, int)>& colourOf) {
+        return std::unique_ptr<UIImage>(
+            graphics.createImage(makePicture(w, h, colourOf).get(), IMAGE_FILE_FLAGS, nullptr));
+    }
 
     UIGraphicsOpenGLSDL graphics;
 };

@@ -52,19 +52,13 @@ TEST(UIFontOpenGLSDL, LoadsOneGlyphPerCellAndMeasuresThem) {
     EXPECT_EQ(font.getGlyphCount(), 0u);
 }
 
-// Two cells for the set "XYZ": X inked in columns 3..11 (9 wide), Y blank, no cell for Z.
-class UIFontOpenGLSDLDraw : public Drawing2D {
-protected:
-    void SetUp() override {
-        Drawing2D::SetUp();
-        ASSERT_TRUE(font.load());
-    }
-
-    SheetGraphics sheet{32, {{0, {3, 11}}}};
-    UIFontOpenGLSDL font{&sheet, "sheet", "XYZ", 16};
-};
+using UIFontOpenGLSDLDraw = Drawing2D;
 
 TEST_F(UIFontOpenGLSDLDraw, AlignsOnThePointAtAnyScale) {
+    // Two cells for the set "XYZ": X inked in columns 3..11 (9 wide), Y blank, no cell for Z.
+    SheetGraphics sheet(32, {{0, {3, 11}}});
+    UIFontOpenGLSDL font(&sheet, "sheet", "XYZ", 16);
+    ASSERT_TRUE(font.load());
     // "XXXXX" measures 5 x (9 + 1) = 50 pixels; the last glyph's ink ends 1 pixel early. A line
     // break (outside the set) and "Z" (past the sheet) draw the first glyph, X.
     const std::tuple<const char*, unsigned, float, Box> cases[] = {

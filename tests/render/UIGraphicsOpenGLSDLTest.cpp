@@ -35,18 +35,6 @@ Upload upload(const SurfacePtr& picture, unsigned flags = 0) {
     return result;
 }
 
-// The matrices, enables and blend function that end2D must restore.
-std::vector<float> bracketedState() {
-    std::vector<float> state(32);
-    glGetFloatv(GL_PROJECTION_MATRIX, state.data());
-    glGetFloatv(GL_MODELVIEW_MATRIX, state.data() + 16);
-    for (GLenum capability : {GL_DEPTH_TEST, GL_BLEND, GL_TEXTURE_2D})
-        state.push_back(glIsEnabled(capability));
-    state.push_back(glInteger(GL_BLEND_SRC));
-    state.push_back(glInteger(GL_BLEND_DST));
-    return state;
-}
-
 } // namespace
 
 TEST(UIGraphicsOpenGLSDL, UploadPadsToPowersOfTwoRepeatingTheEdgesAndSetsFilterAndWrap) {
@@ -99,9 +87,8 @@ TEST(UIGraphicsOpenGLSDL, EdgeClampNeedsVersion12OrAnExtension) {
 }
 
 TEST(UIGraphicsOpenGLSDL, MissingFileGivesNullAndChangesNoGLState) {
-    UIGraphicsOpenGLSDL graphics;
     const GLint bound = glInteger(GL_TEXTURE_BINDING_2D);
-    EXPECT_EQ(graphics.loadImage("no/such/file.png", IMAGE_FILE_FLAGS), nullptr);
+    EXPECT_EQ(UIGraphicsOpenGLSDL().loadImage("no/such/file.png", IMAGE_FILE_FLAGS), nullptr);
     EXPECT_EQ(glInteger(GL_TEXTURE_BINDING_2D), bound);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
@@ -112,17 +99,16 @@ TEST(UIGraphicsOpenGLSDL, Begin2DSetsUpBlendingAndEnd2DRestoresWhatItChanged) {
     glOrtho(-1, 3, -2, 5, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glLoadIdentity();
     glTranslatef(3, 4, 0);
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ZERO);
-    const std::vector<float> before = bracketedState();
+    const std::vector<float> before = restorableState();
     UIGraphicsOpenGLSDL graphics;
     graphics.begin2D();
     EXPECT_TRUE(glIsEnabled(GL_BLEND) && glIsEnabled(GL_TEXTURE_2D) && !glIsEnabled(GL_DEPTH_TEST));
     EXPECT_EQ(glInteger(GL_BLEND_DST), GL_ONE_MINUS_SRC_ALPHA);
     graphics.end2D();
-    EXPECT_EQ(bracketedState(), before);
+    EXPECT_EQ(restorableState(), before);
     glDisable(GL_DEPTH_TEST);
 }

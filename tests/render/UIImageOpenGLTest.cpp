@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -16,20 +14,12 @@ Pixel white(int, int) {
     return {255, 255, 255, 255};
 }
 
-class UIImageOpenGLDraw : public Drawing2D {
-protected:
-    // A new image of a w x h picture coloured by colourOf, white by default.
-    std::unique_ptr<UIImage> makeImage(int w, int h,
-                                       const std::function<Pixel(int, int)>& colourOf = white) {
-        return std::unique_ptr<UIImage>(
-            graphics.createImage(makePicture(w, h, colourOf).get(), IMAGE_FILE_FLAGS, nullptr));
-    }
-};
+using UIImageOpenGLDraw = Drawing2D;
 
 } // namespace
 
 TEST_F(UIImageOpenGLDraw, PlacesTheQuadAsTheFlagsSay) {
-    const auto image = makeImage(32, 32);
+    const auto image = makeImage(32, 32, white);
     image->setSize(50, 20); // untransformed draws only
     image->setScaleUniform(2);
     image->setRotation(1); // ignored without flag 4
@@ -64,7 +54,7 @@ TEST_F(UIImageOpenGLDraw, BlendModesBlendAndRestoreTheBlendFunction) {
         {3, GL_ONE_MINUS_SRC_ALPHA, {96, 128, 191, 0}},
         {BLEND_NORMAL, GL_ONE, {159, 191, 255, 0}}, // draws with the caller's function
     };
-    const auto image = makeImage(8, 8);
+    const auto image = makeImage(8, 8, white);
     for (const auto& [mode, callerDestination, expected] : cases) {
         clearScreen(0.5f, 0.5f, 0.5f);
         glBlendFunc(GL_SRC_ALPHA, callerDestination);

@@ -2,7 +2,7 @@
 // font and an event listener.
 #pragma once
 
-#include "app/UIEventListener.h"
+#include "ui/UIEventListener.h"
 #include "render/UIFont.h"
 #include "render/UIImage.h"
 
