@@ -7,25 +7,14 @@ std::ostream& operator<<(std::ostream& out, const Pixel& pixel) {
                << int(pixel.a) << ')';
 }
 
-namespace {
-
-// Connecting to a busy X server can fail for a moment (EAGAIN), so a few tries are made.
-bool initVideo() {
-    const int attempts = 20;
-    for (int attempt = 1; attempt <= attempts; ++attempt) {
-        if (SDL_Init(SDL_INIT_VIDEO) == 0)
-            return true;
-        SDL_Delay(50);
-    }
-    return false;
-}
-
-} // namespace
-
 GLWindow::GLWindow() {
-    if (!initVideo()) {
-        error = SDL_GetError();
-        return;
+    // Connecting to a busy X server can fail for a moment (EAGAIN), so a few tries are made.
+    for (int attempt = 1; SDL_Init(SDL_INIT_VIDEO) != 0; ++attempt) {
+        if (attempt == 20) {
+            error = SDL_GetError();
+            return;
+        }
+        SDL_Delay(50);
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
@@ -38,17 +27,11 @@ GLWindow::GLWindow() {
     open = true;
 }
 
-Pixel GLWindow::readPixel(int x, int y) {
-    return readRegion(x, y, 1, 1).front();
-}
-
 std::vector<Pixel> GLWindow::readRegion(int x, int y, int w, int h) {
     // GL counts rows from the bottom of the window; the result runs from the top.
-    std::vector<Pixel> bottomUp(static_cast<size_t>(w) * h);
+    std::vector<Pixel> bottomUp(static_cast<size_t>(w) * h), topDown;
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, HEIGHT - y - h, w, h, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
-    std::vector<Pixel> topDown;
-    topDown.reserve(bottomUp.size());
     for (int row = h - 1; row >= 0; --row)
         topDown.insert(topDown.end(), bottomUp.begin() + row * w, bottomUp.begin() + (row + 1) * w);
     return topDown;

@@ -10,9 +10,7 @@
 /// One RGBA pixel read back from the framebuffer or a texture.
 struct Pixel {
     Uint8 r, g, b, a;
-    bool operator==(const Pixel& other) const {
-        return r == other.r && g == other.g && b == other.b && a == other.a;
-    }
+    bool operator==(const Pixel& o) const { return r == o.r && g == o.g && b == o.b && a == o.a; }
 };
 
 /// Prints a pixel as (r, g, b, a) in test failure messages.
@@ -28,16 +26,12 @@ public:
 
     /// Opens the 1024 x 768 double-buffered OpenGL window with the cursor hidden; see isOpen.
     GLWindow();
-    GLWindow(const GLWindow&) = delete;
-    GLWindow& operator=(const GLWindow&) = delete;
-
-    /// True when the window and its GL context exist.
+    /// True when the window and its GL context exist; otherwise getError says why not.
     bool isOpen() const { return open; }
-    /// Why the window could not be opened.
     const std::string& getError() const { return error; }
 
     /// Window pixel (x, y) of the buffer being drawn, origin top-left.
-    static Pixel readPixel(int x, int y);
+    static Pixel readPixel(int x, int y) { return readRegion(x, y, 1, 1).front(); }
     /// The w x h pixels whose top-left corner is (x, y), row by row from the top.
     static std::vector<Pixel> readRegion(int x, int y, int w, int h);
 
