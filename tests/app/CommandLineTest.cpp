@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -17,24 +18,18 @@ bool parse(std::vector<std::string> words, CommandLine& line, std::string& reaso
 } // namespace
 
 TEST(CommandLine, ReadsOptionsAfterTheVideoModeWord) {
-    CommandLine line;
+    CommandLine line, plain;
     std::string reason;
-    ASSERT_TRUE(parse({"w", "--seed", "4294967295", "--replay", "demo.rec", "--screenshot",
-                       "a.png", "--frames", "30", "--wav", "a.wav"},
+    ASSERT_TRUE(parse({"w", "--seed", "4294967295", "--replay", "demo.rec", "--screenshot", "a.png",
+                       "--frames", "30", "--wav", "a.wav"},
                       line, reason))
         << reason;
-    EXPECT_EQ(line.seed, 4294967295u);
-    EXPECT_EQ(line.replayPath, "demo.rec");
-    EXPECT_EQ(line.screenshotPath, "a.png");
-    EXPECT_EQ(line.frames, 30);
-    EXPECT_EQ(line.wavPath, "a.wav");
-    EXPECT_FALSE(line.help);
-
-    CommandLine plain;
+    EXPECT_EQ(std::tuple(line.seed.value_or(0), line.replayPath, line.screenshotPath, line.frames,
+                         line.wavPath, line.help),
+              std::tuple(4294967295u, "demo.rec", "a.png", 30, "a.wav", false));
     EXPECT_TRUE(parse({"fullscreen"}, plain, reason));
     EXPECT_FALSE(plain.seed.has_value());
-    EXPECT_TRUE(parse({"--help"}, plain, reason));
-    EXPECT_TRUE(plain.help);
+    EXPECT_TRUE(parse({"--help"}, plain, reason) && plain.help);
 }
 
 TEST(CommandLine, RefusesBadOptionsWithAReason) {

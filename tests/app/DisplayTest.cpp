@@ -6,21 +6,17 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
-std::string describe(const std::vector<VideoMode>& modes) {
-    std::string text;
-    for (const VideoMode& mode : modes)
-        text += std::to_string(mode.bitsPerPixel) + (mode.fullScreen ? "F " : "W ");
-    return text;
-}
-
+// The attempts for a command line with `argument` (if any) as its first word, such as "32F 8W ".
 std::string attemptsFor(const char* argument) {
     char program[] = "quillomer";
     std::string word = argument ? argument : "";
     char* argv[] = {program, word.data(), nullptr};
-    return describe(videoModeAttempts(argument ? 2 : 1, argv));
+    std::string text;
+    for (const VideoMode& mode : videoModeAttempts(argument ? 2 : 1, argv))
+        text += std::to_string(mode.bitsPerPixel) + (mode.fullScreen ? "F " : "W ");
+    return text;
 }
 
 bool bitSet(const std::array<uint8_t, 128>& plane, int row, int column) {
@@ -29,20 +25,16 @@ bool bitSet(const std::array<uint8_t, 128>& plane, int row, int column) {
 } // namespace
 
 TEST(Display, VideoModeOrderFollowsTheFirstArgumentsFirstLetter) {
-    const struct {
-        const char* argument;
-        const char* expected;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {nullptr, "32F 24F 16F 32W 24W 16W 8F 8W 32F "},
         {"windowed", "32W 24W 16W 32W 24W 16W 8W 8W 32W "},
         {"fullscreen", "32F 24F 16F 32F 24F 16F 8F 8F 32F "},
-        {"W", "32F 24F 16F 32W 24W 16W 8F 8W 32F "},
+        {"W", "32F 24F 16F 32W 24W 16W 8F 8W 32F "}, // only lower-case letters count
         {"F", "32F 24F 16F 32W 24W 16W 8F 8W 32F "},
         {"", "32F 24F 16F 32W 24W 16W 8F 8W 32F "},
     };
-    for (const auto& test : cases)
-        EXPECT_EQ(attemptsFor(test.argument), test.expected)
-            << (test.argument ? test.argument : "(none)");
+    for (const auto& [argument, expected] : cases)
+        EXPECT_EQ(attemptsFor(argument), expected) << (argument ? argument : "(none)");
 }
 
 TEST(Display, CursorPlanesAndHotSpotComeFromTheXpmPicture) {
@@ -50,8 +42,7 @@ TEST(Display, CursorPlanesAndHotSpotComeFromTheXpmPicture) {
         ASSERT_EQ(std::strlen(cursorImage[4 + row]), 32u) << "row " << row;
 
     const CursorBits bits = cursorBitsFrom(cursorImage);
-    EXPECT_EQ(bits.hotX, 15);
-    EXPECT_EQ(bits.hotY, 0);
+    EXPECT_EQ(std::pair(bits.hotX, bits.hotY), std::pair(15, 0));
     // The tip: 'X' is black (data and mask), '.' white (mask only), blank clear.
     EXPECT_TRUE(bitSet(bits.data, 0, 15) && bitSet(bits.mask, 0, 15));
     EXPECT_TRUE(!bitSet(bits.data, 1, 15) && bitSet(bits.mask, 1, 15));
