@@ -78,20 +78,6 @@ TEST_F(SceneDrawing, ParticlesLightThePixelsAroundThemInAddModeAndNothingAtGreyZ
     EXPECT_TRUE(near(GLWindow::readPixel(x, y), 0, 0, 0));
 }
 
-TEST_F(SceneDrawing, BackgroundModeDrawsTheTintedGradientUnderTheParticles) {
-    fadeTint(50);
-    setSlider(PARTICLE_COUNT, 0);
-    draw();
-    for (const auto& [x, y] : {std::pair{100, 600}, {700, 300}, {1000, 50}})
-        EXPECT_TRUE(matchesOverlay(x, y, {0, 0, 0, 255}, BLEND_NORMAL)) << x << "," << y;
-    setSlider(PARTICLE_COUNT, 1.0 / 120);
-    draw();
-    const Particle& first = model().particles()[0];
-    const int x = static_cast<int>(first.x), y = static_cast<int>(first.y);
-    EXPECT_GT(GLWindow::readPixel(x, y).r, overlay(x, y, {0, 0, 0, 255}, 0).r + 30)
-        << "the particle glows on top";
-}
-
 TEST_F(SceneDrawing, GridOverlayAndCircleBlendAsTheirModesSay) {
     fadeTint(80);
     setSlider(PARTICLE_COUNT, 0);

@@ -1,4 +1,3 @@
-#include "screens/StateFile.h"
 #include "tests/screens/SimulationFixture.h"
 
 #include <algorithm>
@@ -37,24 +36,6 @@ public:
     }
 };
 } // namespace
-
-TEST_F(StateFileOnScreen, ASaveRightAfterStartUpHoldsTheDefaultsTheSlidersShowAndAZeroField) {
-    screen->saveState();
-    const std::vector<uint8_t> bytes = readFile(GameState::STATE_PATH);
-    ASSERT_EQ(bytes.size(), 38434u);
-    SavedState saved;
-    std::string reason;
-    ASSERT_TRUE(StateFile::decode(bytes.data(), bytes.size(), saved, reason));
-    EXPECT_EQ(saved.brushRadius, 100.0f);
-    EXPECT_EQ(saved.gradientMode, 3);
-    EXPECT_EQ(saved.particleCount, 2500);
-    EXPECT_EQ(saved.age, 0.3f);
-    EXPECT_EQ(saved.colorMul, 0.7f);
-    EXPECT_EQ(saved.initXSpeed, 0.5f);
-    EXPECT_EQ(saved.initYSpeed, 0.5f);
-    EXPECT_EQ(StateFile::encode(saved), bytes) << "format byte 0, 80 x 60, zero field";
-    EXPECT_TRUE(std::all_of(bytes.begin() + 34, bytes.end(), [](uint8_t b) { return b == 0; }));
-}
 
 TEST_F(StateFileOnScreen, SaveChangeLoadRestoresSettingsAndFieldButNotTheViewToggles) {
     stir();
