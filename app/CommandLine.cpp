@@ -24,6 +24,10 @@ bool CommandLine::parse(int argc, char** argv, std::string& reason) {
             help = true;
             continue;
         }
+        if (word == "--version") {
+            version = true;
+            continue;
+        }
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         if (!value) {
             reason = word + " needs a value";
@@ -82,5 +86,6 @@ const char* CommandLine::usage() {
            "  --screenshot FILE    with --frames N: after N drawn frames, save the window as\n"
            "  --frames N           a PNG and quit\n"
            "  --wav FILE           also write the sound to a WAV file (44.1 kHz, 16-bit stereo)\n"
-           "  --help               print this text\n";
+           "  --help               print this text\n"
+           "  --version            print the version\n";
 }

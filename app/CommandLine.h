@@ -14,6 +14,7 @@ struct CommandLine {
     int frames = 0;                ///< --frames N
     std::string wavPath;           ///< --wav FILE
     bool help = false;             ///< --help
+    bool version = false;          ///< --version
 
     /// Reads the options; false with a reason for an unknown option or a missing or bad value.
     bool parse(int argc, char** argv, std::string& reason);

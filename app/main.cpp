@@ -1,6 +1,7 @@
 // Program entry: reads the command line, starts SDL, opens the OpenGL display, hides the
 // cursor and runs the application. The application object is never destroyed; SDL shuts
 // down at exit.
+#include "app/BuildConfig.h"
 #include "app/CommandLine.h"
 #include "app/Display.h"
 #include "app/GameApp.h"
@@ -31,6 +32,10 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::fputs(CommandLine::usage(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("quillomer %s\n", PROGRAM_VERSION);
         return 0;
     }
     Session session(options);

@@ -29,7 +29,8 @@ TEST(CommandLine, ReadsOptionsAfterTheVideoModeWord) {
               std::tuple(4294967295u, "demo.rec", "a.png", 30, "a.wav", false));
     EXPECT_TRUE(parse({"fullscreen"}, plain, reason));
     EXPECT_FALSE(plain.seed.has_value());
-    EXPECT_TRUE(parse({"--help"}, plain, reason) && plain.help);
+    EXPECT_TRUE(parse({"--help"}, plain, reason) && plain.help && !plain.version);
+    EXPECT_TRUE(parse({"--version"}, plain, reason) && plain.version);
 }
 
 TEST(CommandLine, RefusesBadOptionsWithAReason) {
