@@ -1,5 +1,6 @@
 #include "app/GameApp.h"
 
+#include "app/DataFolder.h"
 #include "app/State.h"
 #include "render/UIFontOpenGLSDL.h"
 #include "render/UIGraphicsOpenGLSDL.h"
@@ -31,6 +32,8 @@ bool GameApp::init() {
         return fail("the application frame");
     random.seed(startSeed());
     graphics = std::make_unique<UIGraphicsOpenGLSDL>();
+    if (!findData())
+        return false;
     if (!loadFont("medium", "data/font_medium.png", 1) ||
         !loadFont("small", "data/font_small.png", -1))
         return false;
@@ -39,6 +42,16 @@ bool GameApp::init() {
     if (!statesOk)
         return fail(screenFailure.empty() ? std::string("a screen") : screenFailure);
     changeState(SIMULATION_SCREEN);
+    return true;
+}
+
+bool GameApp::findData() {
+    const DataFolder data = DataFolder::locate();
+    if (!data.found()) {
+        initError = "Couldn't find the data folder: looked in " + data.describeTried();
+        return false;
+    }
+    graphics->setDataFolder(data.getPath());
     return true;
 }
 
@@ -52,7 +65,8 @@ bool GameApp::loadFont(const char* name, const char* path, int letterSpacing) {
 }
 
 bool GameApp::fail(const std::string& what) {
-    initError = "Couldn't load " + what + " (working directory " + workingDirectory() + ")";
+    const std::string file = graphics ? graphics->filePath(what.c_str()) : what;
+    initError = "Couldn't load " + file + " (working directory " + workingDirectory() + ")";
     return false;
 }
 

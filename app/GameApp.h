@@ -25,9 +25,9 @@ public:
     GameApp();
     ~GameApp() override;
 
-    /// Starts the frame, reseeds the generator, creates the graphics context, the fonts and the
-    /// screens, and makes the simulation screen current; false (with getInitError set) if a
-    /// step fails.
+    /// Starts the frame, reseeds the generator, creates the graphics context, finds the data
+    /// folder, loads the fonts and the screens, and makes the simulation screen current; false
+    /// (with getInitError set) if a step fails.
     bool init() override;
     /// "Vireholm - Quillomer - 1.1".
     const char* getCaption() override;
@@ -54,11 +54,13 @@ public:
     /// The seed for a random generator: the fixed one if set, else the tick count now.
     uint32_t startSeed() { return fixedSeed ? *fixedSeed : ticks(); }
 
-    /// What made init fail, naming the file and the working directory; empty otherwise.
+    /// What made init fail, naming the file and the working directory (or every folder looked
+    /// in for the data); empty otherwise.
     const std::string& getInitError() const { return initError; }
 
 private:
     bool fail(const std::string& what);
+    bool findData();
     bool loadFont(const char* name, const char* path, int letterSpacing);
 
     std::map<int, std::unique_ptr<State>> states;

@@ -66,8 +66,16 @@ void UIGraphicsOpenGLSDL::end2D() {
     glPopAttrib();
 }
 
+std::string UIGraphicsOpenGLSDL::filePath(const char* path) const {
+    const std::string given = path;
+    const std::string prefix = "data/";
+    if (given.rfind(prefix, 0) != 0)
+        return given;
+    return dataFolder + "/" + given.substr(prefix.size());
+}
+
 UIImage* UIGraphicsOpenGLSDL::loadImage(const char* path, unsigned flags) {
-    SDL_RWops* source = SDL_RWFromFile(path, "rb");
+    SDL_RWops* source = SDL_RWFromFile(filePath(path).c_str(), "rb");
     return source ? loadImageRW(source, true, flags) : nullptr;
 }
 
@@ -81,7 +89,7 @@ SDL_Surface* UIGraphicsOpenGLSDL::loadSurfaceRW(SDL_RWops* source, bool freeSour
 }
 
 SDL_Surface* UIGraphicsOpenGLSDL::loadSurface(const char* path) {
-    SDL_RWops* source = SDL_RWFromFile(path, "rb");
+    SDL_RWops* source = SDL_RWFromFile(filePath(path).c_str(), "rb");
     return source ? loadSurfaceRW(source, true) : nullptr;
 }
 

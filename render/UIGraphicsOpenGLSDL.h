@@ -6,6 +6,8 @@
 #include <GL/gl.h>
 #include <SDL.h>
 
+#include <string>
+
 /// Clears the colour buffer to (r, g, b) and the depth buffer; called before any begin2D.
 void clearScreen(float r, float g, float b);
 
@@ -16,6 +18,11 @@ public:
     void begin2D() override;
     /// Restores the matrices and state saved by begin2D; leaves the matrix mode GL_PROJECTION.
     void end2D() override;
+    /// Makes paths beginning with "data/" name files in `folder` instead (default "data").
+    void setDataFolder(const std::string& folder) { dataFolder = folder; }
+    /// The file a path given to the loaders stands for: a "data/" path mapped into the data
+    /// folder, any other path unchanged.
+    std::string filePath(const char* path) const;
     /// Loads an image file into a new image owned by the caller; null if it cannot be opened,
     /// decoded or uploaded.
     UIImage* loadImage(const char* path, unsigned flags) override;
@@ -39,5 +46,6 @@ public:
 private:
     GLint clampWrapMode();
 
+    std::string dataFolder = "data";
     GLint edgeClamp = 0; // found at the first upload, when a GL context is sure to be current
 };

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Start-up without data/, or with one image file damaged (garbage, or cut short): a message on
-# stderr naming the file, and exit code 1.
+# Start-up without data/ (a message naming every folder looked in), or with one image file
+# damaged (garbage, or cut short: a message naming the file); exit code 1 in each case.
 set -euo pipefail
 source "$(dirname "$0")/lib.bash"
 binary="$1"
@@ -20,8 +20,10 @@ expect_refusal() { # expect_refusal DIR FILE CASE
         || fail "$3: no message naming $2: $(cat "$1/log")"
 }
 
-mkdir "$WORK_DIR/empty"
-expect_refusal "$WORK_DIR/empty" "data/font_medium.png" "no data folder"
+mkdir -p "$WORK_DIR/empty/data" # a folder named data without the program's files
+expect_refusal "$WORK_DIR/empty" "looked in $WORK_DIR/empty/data and " "no data folder"
+grep -q "and $(dirname "$(dirname "$binary")")/share/games/quillomer\$" "$WORK_DIR/empty/log" \
+    || fail "no data folder: the installed folder is not named: $(cat "$WORK_DIR/empty/log")"
 
 damage_garbage() { printf 'not an image' >"$1"; }
 damage_cut() { head -c $(($(stat -c %s "$1") / 2)) "$1" >"$1.cut" && mv "$1.cut" "$1"; }

@@ -1,0 +1,56 @@
+#include "app/DataFolder.h"
+
+#include "app/BuildConfig.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace {
+// A folder holds the data when it has the first file the program loads: a stray ./data of
+// the player's own (the menu entry starts the program in the home folder) does not count.
+const char* const FIRST_DATA_FILE = "font_medium.png";
+
+bool holdsData(const std::string& folder) {
+    std::error_code error;
+    return fs::is_regular_file(fs::path(folder) / FIRST_DATA_FILE, error);
+}
+
+// The installed data folder, from where the running executable lies; empty if unknown.
+std::string installedFolder() {
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error)
+        return {};
+    return (program.parent_path() / DATA_FROM_PROGRAM).lexically_normal().string();
+}
+} // namespace
+
+DataFolder::DataFolder(std::vector<std::string> candidates) : candidates(std::move(candidates)) {
+    for (const std::string& folder : this->candidates)
+        if (holdsData(folder)) {
+            path = folder;
+            return;
+        }
+}
+
+DataFolder DataFolder::locate() {
+    std::vector<std::string> candidates = {"data"};
+    const std::string installed = installedFolder();
+    if (!installed.empty())
+        candidates.push_back(installed);
+    return DataFolder(candidates);
+}
+
+std::string DataFolder::describeTried() const {
+    std::string tried;
+    for (const std::string& folder : candidates) {
+        std::error_code error;
+        const fs::path absolute = fs::absolute(folder, error);
+        tried += (tried.empty() ? "" : " and ") +
+                 (error ? folder : absolute.lexically_normal().string());
+    }
+    return tried;
+}
