@@ -1,13 +1,15 @@
 // Writes every PNG the program loads from data/: the glow sprite, the gradient overlay, the
-// slider and button images and the two glyph sheets. The output depends only on the font file
-// and the library versions, so running it again rewrites the same bytes.
+// slider and button images and the two glyph sheets; and the program's icon at the sizes a
+// desktop menu asks for. The output depends only on the font file and the library versions,
+// so running it again rewrites the same bytes.
 //
-// Usage: make_assets OUT_DIR FONT_PATH
+// Usage: make_assets DATA_DIR ICON_DIR FONT_PATH
 #include "render/UIFont.h"
+#include "tools/Picture.h"
+#include "tools/makeIcon.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
-#include <png.h>
 
 #include <algorithm>
 #include <cmath>
@@ -17,59 +19,6 @@
 #include <vector>
 
 namespace {
-
-struct Colour {
-    float r, g, b, a;
-};
-
-Colour mix(const Colour& from, const Colour& to, float t) {
-    return {from.r + (to.r - from.r) * t, from.g + (to.g - from.g) * t,
-            from.b + (to.b - from.b) * t, from.a + (to.a - from.a) * t};
-}
-
-Colour withAlpha(Colour colour, float alpha) {
-    colour.a = alpha;
-    return colour;
-}
-
-/// An RGBA picture with 8 bits per channel, all transparent at first.
-struct Picture {
-    Picture(int width, int height)
-        : width(width), height(height), bytes(static_cast<size_t>(width) * height * 4, 0) {}
-
-    void set(int x, int y, const Colour& colour) {
-        const float channels[4] = {colour.r, colour.g, colour.b, colour.a};
-        for (int i = 0; i < 4; ++i)
-            bytes[(static_cast<size_t>(y) * width + x) * 4 + i] =
-                static_cast<png_byte>(std::lround(std::clamp(channels[i], 0.0f, 1.0f) * 255));
-    }
-
-    int width;
-    int height;
-    std::vector<png_byte> bytes;
-};
-
-bool writePNG(const std::string& path, const Picture& picture) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    bool written = false;
-    if (info && !setjmp(png_jmpbuf(png))) {
-        png_init_io(png, file);
-        png_set_compression_level(png, 9);
-        png_set_IHDR(png, info, picture.width, picture.height, 8, PNG_COLOR_TYPE_RGBA,
-                     PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        png_write_info(png, info);
-        for (int y = 0; y < picture.height; ++y)
-            png_write_row(png, &picture.bytes[static_cast<size_t>(y) * picture.width * 4]);
-        png_write_end(png, nullptr);
-        written = true;
-    }
-    png_destroy_write_struct(&png, &info);
-    return std::fclose(file) == 0 && written;
-}
 
 /// Coverage of pixel (x, y) by a rectangle with rounded corners, smoothed over one pixel.
 float roundedCoverage(int x, int y, float left, float top, float right, float bottom,
@@ -315,17 +264,29 @@ bool writePictures(const std::string& outDir) {
     return true;
 }
 
+// quillomer-SIZE.png for every size of the freedesktop icon theme's usual set.
+bool writeIcons(const std::string& iconDir) {
+    for (const int side : {16, 32, 48, 64, 128, 256}) {
+        const std::string path = iconDir + "/quillomer-" + std::to_string(side) + ".png";
+        if (!writePNG(path, makeIcon(side))) {
+            std::fprintf(stderr, "make_assets: cannot write %s\n", path.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_assets OUT_DIR FONT_PATH\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: make_assets DATA_DIR ICON_DIR FONT_PATH\n");
         return 2;
     }
-    if (!writePictures(argv[1]))
+    if (!writePictures(argv[1]) || !writeIcons(argv[2]))
         return 1;
-    if (!writeGlyphSheets(argv[1], argv[2])) {
-        std::fprintf(stderr, "make_assets: cannot render the glyph sheets from %s\n", argv[2]);
+    if (!writeGlyphSheets(argv[1], argv[3])) {
+        std::fprintf(stderr, "make_assets: cannot render the glyph sheets from %s\n", argv[3]);
         return 1;
     }
     return 0;
