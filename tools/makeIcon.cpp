@@ -1,6 +1,8 @@
 #include "tools/makeIcon.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
