@@ -65,19 +65,6 @@ public:
 SDL_Surface* SceneDrawing::gradient = nullptr;
 } // namespace
 
-TEST_F(SceneDrawing, ParticlesLightThePixelsAroundThemInAddModeAndNothingAtGreyZero) {
-    const Particle& first = model().particles()[0];
-    const int x = static_cast<int>(first.x), y = static_cast<int>(first.y);
-    draw(); // background mode with the tint still black: only particles show
-    EXPECT_GT(GLWindow::readPixel(x, y).r, 40);
-    EXPECT_GT(GLWindow::readPixel(x + 5, y + 5).r, 10);
-    EXPECT_TRUE(near(GLWindow::readPixel(512, 700), 0, 0, 0)) << "far below the launch band";
-
-    setSlider(COLOR_MUL, 0);
-    draw();
-    EXPECT_TRUE(near(GLWindow::readPixel(x, y), 0, 0, 0));
-}
-
 TEST_F(SceneDrawing, GridOverlayAndCircleBlendAsTheirModesSay) {
     fadeTint(80);
     setSlider(PARTICLE_COUNT, 0);
