@@ -47,6 +47,8 @@ bool CommandLine::parse(int argc, char** argv, std::string& reason) {
             screenshotPath = value;
         } else if (word == "--wav") {
             wavPath = value;
+        } else if (word == "--video") {
+            videoPath = value;
         } else if (word == "--seed" || word == "--frames") {
             reason = word + " needs a whole number, not '" + value + "'";
             return false;
@@ -61,6 +63,10 @@ bool CommandLine::parse(int argc, char** argv, std::string& reason) {
     }
     if (screenshotPath.empty() != (frames == 0)) {
         reason = "--screenshot and --frames go together";
+        return false;
+    }
+    if (!videoPath.empty() && (replayPath.empty() || frames > 0)) {
+        reason = "--video renders a whole recording: it needs --replay and takes no --frames";
         return false;
     }
     return true;
@@ -85,7 +91,11 @@ const char* CommandLine::usage() {
            "  --replay FILE        replay a recording instead of real input; quits at its end\n"
            "  --screenshot FILE    with --frames N: after N drawn frames, save the window as\n"
            "  --frames N           a PNG and quit\n"
-           "  --wav FILE           also write the sound to a WAV file (44.1 kHz, 16-bit stereo)\n"
+           "  --wav FILE           also write the sound to a WAV file (44.1 kHz, 16-bit stereo);\n"
+           "                       with --replay, rendered offline at the recording's pace\n"
+           "  --video FILE         with --replay: render the recording offline into a video\n"
+           "                       with sound at 60 frames/s, FILE ending in .mp4 (H.264 and\n"
+           "                       AAC) or .webm (VP9 and Opus); Ctrl-C stops it\n"
            "  --help               print this text\n"
            "  --version            print the version\n";
 }

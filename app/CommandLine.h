@@ -13,6 +13,7 @@ struct CommandLine {
     std::string screenshotPath;    ///< --screenshot FILE (with --frames N)
     int frames = 0;                ///< --frames N
     std::string wavPath;           ///< --wav FILE
+    std::string videoPath;         ///< --video FILE (with --replay)
     bool help = false;             ///< --help
     bool version = false;          ///< --version
 

@@ -54,6 +54,11 @@ public:
     /// The seed for a random generator: the fixed one if set, else the tick count now.
     uint32_t startSeed() { return fixedSeed ? *fixedSeed : ticks(); }
 
+    /// Whether the simulation screen plays through the audio device (by default it does); an
+    /// offline export plays the synthesiser itself.
+    void setSoundDevice(bool use) { soundDevice = use; }
+    bool usesSoundDevice() const { return soundDevice; }
+
     /// What made init fail, naming the file and the working directory (or every folder looked
     /// in for the data); empty otherwise.
     const std::string& getInitError() const { return initError; }
@@ -71,6 +76,7 @@ private:
     std::string initError;
     std::string screenFailure;
     std::optional<uint32_t> fixedSeed;
+    bool soundDevice = true;
 };
 
 /// The application object; null before its init.

@@ -14,18 +14,29 @@ public:
 
     /// The next recorded tick count; past the end, the last one (and finished() is true).
     Uint32 ticks();
+    /// The tick count the next ticks() call returns, without taking it.
+    Uint32 peekTicks() const;
+    /// The recording's first and last tick readings; 0 for a recording without any.
+    Uint32 firstTicks() const;
+    Uint32 finalTicks() const;
     /// The next recorded event, if the recording has one before its next tick reading.
-    /// Real events are discarded, but closing the window still ends the replay.
+    /// Real events are discarded, but closing the window (or Ctrl-C, which SDL turns into a
+    /// quit event) still ends the replay.
     bool poll(SDL_Event& event);
     /// The key state as it was recorded (only Escape is tracked).
     const Uint8* keyState() const { return keys; }
     /// True once the recording has been used up or the window was closed.
     bool finished() const { return done; }
+    /// True when the window was closed or the program interrupted before the recording's end.
+    bool stoppedEarly() const { return quit; }
 
 private:
+    size_t nextReading() const;
+
     std::vector<InputRecording::Entry> entries;
     size_t next = 0;
     Uint32 lastTicks = 0;
     bool done = false;
+    bool quit = false;
     Uint8 keys[SDLK_LAST] = {};
 };

@@ -2,6 +2,7 @@
 
 #include "app/GameApp.h"
 #include "render/Screenshot.h"
+#include "screens/GameState.h"
 
 #include <vector>
 
@@ -14,15 +15,22 @@ bool Session::prepare(std::string& reason) {
     if (!InputRecording::load(options.replayPath, entries, reason))
         return false;
     replayer = std::make_unique<InputReplayer>(std::move(entries));
-    return true;
+    if (options.videoPath.empty() && options.wavPath.empty())
+        return true;
+    // A replayed run's sound and pictures are rendered offline, at the recording's instants.
+    exporter = std::make_unique<ReplayExport>(
+        ClipTimeline(replayer->firstTicks(), replayer->finalTicks()));
+    return exporter->open(options.videoPath, options.wavPath, reason);
+}
+
+SoundControls* Session::playingSound(GameApp& app) {
+    auto* screen = dynamic_cast<GameState*>(app.getCurrentState());
+    return screen && screen->soundPlaying() ? &screen->soundControls() : nullptr;
 }
 
 bool Session::attach(GameApp& app, std::string& reason) {
     if (replayer) {
-        InputReplayer* replay = replayer.get();
-        app.setTimeSource([replay] { return replay->ticks(); }, [](Uint32) {});
-        app.setInputSource([replay](SDL_Event& event) { return replay->poll(event); },
-                           [replay] { return replay->keyState(); });
+        attachReplay(app);
     } else if (!options.recordPath.empty()) {
         recorder = std::make_unique<InputRecorder>();
         if (!recorder->open(options.recordPath, reason))
@@ -36,7 +44,7 @@ bool Session::attach(GameApp& app, std::string& reason) {
         app.setSeed(*options.seed);
     if (options.frames > 0)
         app.setFrameObserver([this, &app] { onFrame(app); });
-    if (!options.wavPath.empty() && !capture.start(options.wavPath, reason))
+    if (!exporter && !options.wavPath.empty() && !capture.start(options.wavPath, reason))
         return false;
     app.setPassObserver([this, &app] {
         capture.drain(SDL_GetTicks());
@@ -44,6 +52,27 @@ bool Session::attach(GameApp& app, std::string& reason) {
             app.setRunning(false);
     });
     return true;
+}
+
+void Session::attachReplay(GameApp& app) {
+    InputReplayer* replay = replayer.get();
+    app.setInputSource([replay](SDL_Event& event) { return replay->poll(event); },
+                       [replay] { return replay->keyState(); });
+    if (!exporter) {
+        app.setTimeSource([replay] { return replay->ticks(); }, [](Uint32) {});
+        return;
+    }
+    app.setSoundDevice(false);
+    ReplayExport* output = exporter.get();
+    // Before the run takes a reading, everything due before that instant is made.
+    app.setTimeSource(
+        [replay, output, &app] {
+            if (!output->advanceTo(replay->peekTicks(), playingSound(app)))
+                app.setRunning(false);
+            return replay->ticks();
+        },
+        [](Uint32) {});
+    app.setFrameObserver([output] { output->pictureDrawn(); });
 }
 
 void Session::onFrame(GameApp& app) {
@@ -55,12 +84,18 @@ void Session::onFrame(GameApp& app) {
     app.setRunning(false);
 }
 
-bool Session::finish(std::string& reason) {
+bool Session::finish(GameApp& app, std::string& reason) {
     std::string problem;
     if (recorder && !recorder->finish(problem))
         reason = problem;
     if (!capture.finish(problem))
         reason = problem;
+    if (exporter && replayer->stoppedEarly()) {
+        exporter->abandon();
+        reason = "stopped before the end of " + options.replayPath + "; nothing was written";
+    } else if (exporter && !exporter->finish(playingSound(app), problem)) {
+        reason = problem;
+    }
     if (!failure.empty())
         reason = failure;
     if (options.frames > 0 && framesDrawn < options.frames && failure.empty())

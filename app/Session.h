@@ -1,36 +1,43 @@
 // What the command-line options add to a run: a fixed seed, recording or replaying the
-// input, a screenshot after a number of frames, and a WAV copy of the sound.
+// input, a screenshot after a number of frames, a WAV copy of the sound, and the offline
+// export of a replay into a video and/or a WAV file.
 #pragma once
 
 #include "app/CommandLine.h"
 #include "app/InputRecorder.h"
 #include "app/InputReplayer.h"
+#include "app/ReplayExport.h"
 #include "sound/AudioCapture.h"
 
 #include <memory>
 #include <string>
 
 class GameApp;
+class SoundControls;
 
 class Session {
 public:
     explicit Session(CommandLine options);
 
-    /// Loads a recording to replay (before any window opens); false with a reason.
+    /// Loads a recording to replay and creates the export's files (before any window
+    /// opens); false with a reason.
     bool prepare(std::string& reason);
     /// Installs the options into the application before its init: time, input, seed,
-    /// frame and pass observers, and the sound capture; false with a reason.
+    /// frame and pass observers, and the sound capture or export; false with a reason.
     bool attach(GameApp& app, std::string& reason);
-    /// Finishes the recording, the capture and the screenshot check after the run;
-    /// false with a reason if any of them failed.
-    bool finish(std::string& reason);
+    /// Finishes the recording, the capture, the export and the screenshot check after the
+    /// run of `app`; false with a reason if any of them failed.
+    bool finish(GameApp& app, std::string& reason);
 
 private:
+    void attachReplay(GameApp& app);
     void onFrame(GameApp& app);
+    static SoundControls* playingSound(GameApp& app);
 
     CommandLine options;
     std::unique_ptr<InputRecorder> recorder;
     std::unique_ptr<InputReplayer> replayer;
+    std::unique_ptr<ReplayExport> exporter;
     AudioCapture capture;
     int framesDrawn = 0;
     std::string failure;

@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     app->run();
-    if (!session.finish(reason)) {
+    if (!session.finish(*app, reason)) {
         reportError("Quillomer", "%s", reason.c_str());
         return 1;
     }

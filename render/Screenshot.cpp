@@ -10,19 +10,19 @@
 #include <cstring>
 #include <vector>
 
-namespace {
-/// OpenGL rows run bottom to top; PNG rows top to bottom.
-std::vector<png_byte> readRows(int width, int height) {
-    std::vector<png_byte> pixels(static_cast<size_t>(width) * height * 3);
+std::vector<uint8_t> readScreenPixels(int width, int height) {
+    // OpenGL rows run bottom to top; pictures and files top to bottom.
+    std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    std::vector<png_byte> flipped(pixels.size());
+    std::vector<uint8_t> flipped(pixels.size());
     const size_t stride = static_cast<size_t>(width) * 3;
     for (int row = 0; row < height; ++row)
         std::memcpy(&flipped[row * stride], &pixels[(height - 1 - row) * stride], stride);
     return flipped;
 }
 
+namespace {
 bool writePng(FILE* file, int width, int height, std::vector<png_byte>& pixels) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
@@ -49,7 +49,7 @@ bool writePng(FILE* file, int width, int height, std::vector<png_byte>& pixels) 
 } // namespace
 
 bool saveScreenshot(const std::string& path, int width, int height, std::string& reason) {
-    std::vector<png_byte> pixels = readRows(width, height);
+    std::vector<png_byte> pixels = readScreenPixels(width, height);
     FileHandle file(std::fopen(path.c_str(), "wb"));
     if (!file) {
         reason = "cannot create " + path + ": " + std::strerror(errno);

@@ -1,7 +1,13 @@
 // Saving what the window shows as a PNG file.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
+
+/// Reads the buffer being drawn (width x height from the top-left corner) as 8-bit RGB
+/// pixels, top row first.
+std::vector<uint8_t> readScreenPixels(int width, int height);
 
 /// Reads the buffer being drawn (width x height from the top-left corner) and writes it as
 /// an 8-bit RGB PNG; false with a reason naming the file.

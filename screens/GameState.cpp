@@ -59,6 +59,8 @@ void GameState::enter(unsigned) {
     running = true;
     loadState();
     publishVoice();
+    if (!getApp()->usesSoundDevice())
+        return;
     std::string reason;
     audioOpen = openAudio(&sound, reason);
     if (!audioOpen)

@@ -34,7 +34,8 @@ public:
     bool update(unsigned time, std::list<int>& keys) override;
     /// Draws the scene and the panel.
     void draw(SDL_Surface* screen) override;
-    /// Starts stepping, applies "state.dat" if there is one, and opens audio.
+    /// Starts stepping, applies "state.dat" if there is one, and opens audio (unless the
+    /// application plays the synthesiser itself).
     void enter(unsigned clock) override;
     /// Closes audio.
     void leave() override;
@@ -59,6 +60,8 @@ public:
     const Simulation& simulation() const { return *model; }
     /// What the synthesiser plays.
     SoundControls& soundControls() { return sound; }
+    /// Whether the synthesiser is to be heard: the screen runs and sound is not paused (s).
+    bool soundPlaying() const { return running && soundOn; }
 
 private:
     void publishVoice();

@@ -5,7 +5,8 @@ REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake ninja-build g++ pkg-config libsdl1.2-dev libsdl-image1.2-dev libgl-dev
           libgl1-mesa-dri xvfb xauth xdotool imagemagick libgtest-dev libgmock-dev
           libbenchmark-dev libfreetype-dev libpng-dev fonts-dejavu-core
-          clang libclang-rt-dev valgrind)
+          clang libclang-rt-dev valgrind
+          libavcodec-dev libavformat-dev libswscale-dev libswresample-dev libavutil-dev)
 
 # Installs the Debian packages that are missing (as root, or through sudo).
 ensure_packages() {

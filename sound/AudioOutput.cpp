@@ -47,15 +47,10 @@ void closeAudio() {
 }
 
 void audioCallback(void* userdata, Uint8* stream, int len) {
-    SoundControls* controls = static_cast<SoundControls*>(userdata);
-    const bool gate = controls->gateOpen();
-    const float amplitude = controls->amplitude();
-    const float note = controls->note();
     // Whole frames only: a trailing partial frame is left untouched.
     const int frames = len / 4;
     Sint16* samples = reinterpret_cast<Sint16*>(stream);
-    synthesizer.render(samples, frames, gate, note, amplitude);
-    controls->closeGate();
+    synthesizer.play(*static_cast<SoundControls*>(userdata), samples, frames);
     if (AudioCapture* copy = capture.load(std::memory_order_acquire))
         copy->push(samples, static_cast<size_t>(frames) * 2);
     toLittleEndian(samples, frames * 2);

@@ -1,5 +1,7 @@
 #include "sound/Synthesizer.h"
 
+#include "sound/SoundControls.h"
+
 #include <cmath>
 
 namespace {
@@ -55,4 +57,9 @@ void Synthesizer::render(Sint16* out, int frames, bool gate, float note, float a
         out[2 * frame] = static_cast<Sint16>(value);
         out[2 * frame + 1] = static_cast<Sint16>(value);
     }
+}
+
+void Synthesizer::play(SoundControls& controls, Sint16* out, int frames) {
+    render(out, frames, controls.gateOpen(), controls.note(), controls.amplitude());
+    controls.closeGate();
 }

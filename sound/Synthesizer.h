@@ -4,6 +4,8 @@
 
 #include <SDL.h>
 
+class SoundControls;
+
 class Synthesizer {
 public:
     static constexpr int SAMPLE_RATE = 44100;
@@ -11,6 +13,9 @@ public:
     /// Renders `frames` stereo frames (left and right equal) into `out`.
     /// `note` is in octaves above 110 Hz; `amplitude` 0..1 scales the output.
     void render(Sint16* out, int frames, bool gate, float note, float amplitude);
+    /// Plays one buffer as the audio device asks for it: renders `frames` stereo frames from
+    /// the gate, note and loudness in `controls` now, then closes their gate.
+    void play(SoundControls& controls, Sint16* out, int frames);
 
     float getFrequency() const { return frequency; }
     float getEnvelope() const { return envelope; }

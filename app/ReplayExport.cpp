@@ -1,0 +1,98 @@
+#include "app/ReplayExport.h"
+
+#include "app/WindowSize.h"
+#include "render/Screenshot.h"
+#include "sound/SoundControls.h"
+#include "video/VideoFile.h"
+
+#include <algorithm>
+#include <cstdio>
+
+ReplayExport::ReplayExport(ClipTimeline clipTimeline)
+    : timeline(clipTimeline),
+      // Black until the program first draws, as its window was.
+      picture(static_cast<size_t>(WINDOW_WIDTH) * WINDOW_HEIGHT * 3, 0) {}
+
+ReplayExport::~ReplayExport() = default;
+
+bool ReplayExport::open(const std::string& videoPath, const std::string& wavPath,
+                        std::string& reason) {
+    if (!videoPath.empty()) {
+        video = std::make_unique<VideoFile>();
+        if (!video->open(videoPath, WINDOW_WIDTH, WINDOW_HEIGHT, reason))
+            return false;
+        progress.emplace(videoPath, timeline.frameCount());
+    }
+    if (!wavPath.empty() && !wav.emplace().open(wavPath, reason)) {
+        wav.reset(); // nothing of ours is there to remove
+        abandon();
+        return false;
+    }
+    return true;
+}
+
+void ReplayExport::pictureDrawn() {
+    if (video)
+        picture = readScreenPixels(WINDOW_WIDTH, WINDOW_HEIGHT);
+}
+
+bool ReplayExport::advanceTo(Uint32 ticks, SoundControls* sound) {
+    const int64_t framesDue = video ? timeline.framesBefore(ticks) : 0;
+    while (failure.empty() && frames < framesDue)
+        addFrame();
+    const int64_t buffersDue = timeline.buffersBefore(ticks);
+    while (failure.empty() && buffers < buffersDue)
+        addBuffer(sound);
+    if (progress)
+        progress->update(frames);
+    return failure.empty();
+}
+
+bool ReplayExport::addFrame() {
+    ++frames;
+    return video->addPicture(picture.data(), failure);
+}
+
+bool ReplayExport::addBuffer(SoundControls* sound) {
+    ++buffers;
+    Sint16 samples[ClipTimeline::BUFFER_FRAMES * 2] = {};
+    if (sound)
+        synthesizer.play(*sound, samples, ClipTimeline::BUFFER_FRAMES);
+    // The last buffer is cut where the video ends.
+    const int count = static_cast<int>(
+        std::min<int64_t>(ClipTimeline::BUFFER_FRAMES, timeline.soundFrameCount() - soundFrames));
+    soundFrames += count;
+    if (video && !video->addSound(samples, count, failure))
+        return false;
+    if (wav && !wav->append(samples, static_cast<size_t>(count) * 2))
+        failure = wav->getPath() + ": cannot write the sound";
+    return failure.empty();
+}
+
+bool ReplayExport::finish(SoundControls* sound, std::string& reason) {
+    while (failure.empty() && frames < (video ? timeline.frameCount() : 0))
+        addFrame();
+    while (failure.empty() && buffers < timeline.bufferCount())
+        addBuffer(sound);
+    if (progress)
+        progress->finish(frames);
+    if (failure.empty() && video)
+        video->finish(failure);
+    if (failure.empty() && wav)
+        wav->close(failure);
+    if (failure.empty())
+        return true;
+    reason = failure;
+    abandon();
+    return false;
+}
+
+void ReplayExport::abandon() {
+    if (video)
+        video->discard();
+    if (wav) {
+        std::string ignored;
+        wav->close(ignored);
+        std::remove(wav->getPath().c_str());
+    }
+}
