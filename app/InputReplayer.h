@@ -14,6 +14,8 @@ public:
 
     /// The next recorded tick count; past the end, the last one (and finished() is true).
     Uint32 ticks();
+    /// The tick count the last ticks() call returned.
+    Uint32 lastReading() const { return lastTicks; }
     /// The tick count the next ticks() call returns, without taking it.
     Uint32 peekTicks() const;
     /// The recording's first and last tick readings; 0 for a recording without any.

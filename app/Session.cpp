@@ -4,6 +4,7 @@
 #include "render/Screenshot.h"
 #include "screens/GameState.h"
 
+#include <cstdio>
 #include <vector>
 
 Session::Session(CommandLine commandLine) : options(std::move(commandLine)) {}
@@ -81,6 +82,11 @@ void Session::onFrame(GameApp& app) {
     if (!saveScreenshot(options.screenshotPath, app.getScreenWidth(), app.getScreenHeight(),
                         failure))
         failure = "Screenshot: " + failure;
+    else if (replayer)
+        // Where the picture lies on the recording's clock, as an export counts it.
+        std::fprintf(stderr, "quillomer: %s: frame %d, drawn at %u ms of the recording\n",
+                     options.screenshotPath.c_str(), framesDrawn,
+                     replayer->lastReading() - replayer->firstTicks());
     app.setRunning(false);
 }
 
@@ -92,7 +98,8 @@ bool Session::finish(GameApp& app, std::string& reason) {
         reason = problem;
     if (exporter && replayer->stoppedEarly()) {
         exporter->abandon();
-        reason = "stopped before the end of " + options.replayPath + "; nothing was written";
+        reason = "stopped before the end of " + options.replayPath + "; nothing was written to " +
+                 (options.videoPath.empty() ? options.wavPath : options.videoPath);
     } else if (exporter && !exporter->finish(playingSound(app), problem)) {
         reason = problem;
     }

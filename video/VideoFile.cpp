@@ -42,6 +42,8 @@ VideoFile::~VideoFile() { discard(); }
 
 bool VideoFile::open(const std::string& videoPath, int width, int height, std::string& reason) {
     path = videoPath;
+    // Encoders report their settings and statistics at length; only errors are for the user.
+    av_log_set_level(AV_LOG_ERROR);
     const std::string part = path + ".part";
     const Container* container = containerFor(path);
     if (!container)

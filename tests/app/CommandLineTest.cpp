@@ -43,6 +43,8 @@ TEST(CommandLine, RefusesBadOptionsWithAReason) {
         {"--screenshot", "a.png"},
         {"--frames", "10"},
         {"--record", "a", "--replay", "b"},
+        {"--video", "a.mp4"},
+        {"--replay", "a", "--video", "a.mp4", "--frames", "5", "--screenshot", "a.png"},
         {"--colour", "red"},
     };
     for (const auto& words : bad) {

@@ -100,7 +100,9 @@ int main(int argc, char** argv) {
             if (frame->format != AV_SAMPLE_FMT_FLTP)
                 die("the sound is not in planar floats");
             for (int i = 0; i < frame->nb_samples; ++i) {
-                const double seconds = static_cast<double>(frame->pts + i) / frame->sample_rate;
+                const double seconds = static_cast<double>(frame->pts) *
+                                           av_q2d(input->streams[index]->time_base) +
+                                       static_cast<double>(i) / frame->sample_rate;
                 const auto quarter = static_cast<size_t>(std::max(0.0, seconds * 4));
                 squares.resize(std::max(squares.size(), quarter + 1));
                 const float value = reinterpret_cast<const float*>(frame->data[0])[i];
