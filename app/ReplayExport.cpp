@@ -3,7 +3,6 @@
 #include "app/WindowSize.h"
 #include "render/Screenshot.h"
 #include "sound/SoundControls.h"
-#include "video/VideoFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,12 +12,14 @@ ReplayExport::ReplayExport(ClipTimeline clipTimeline)
       // Black until the program first draws, as its window was.
       picture(static_cast<size_t>(WINDOW_WIDTH) * WINDOW_HEIGHT * 3, 0) {}
 
-ReplayExport::~ReplayExport() = default;
+ReplayExport::~ReplayExport() { abandon(); }
 
 bool ReplayExport::open(const std::string& videoPath, const std::string& wavPath,
                         std::string& reason) {
     if (!videoPath.empty()) {
-        video = std::make_unique<VideoFile>();
+        if (!videoModule.load(reason))
+            return false;
+        video = videoModule.newWriter();
         if (!video->open(videoPath, WINDOW_WIDTH, WINDOW_HEIGHT, reason))
             return false;
         progress.emplace(videoPath, timeline.frameCount());
@@ -80,19 +81,22 @@ bool ReplayExport::finish(SoundControls* sound, std::string& reason) {
         video->finish(failure);
     if (failure.empty() && wav)
         wav->close(failure);
-    if (failure.empty())
-        return true;
-    reason = failure;
-    abandon();
-    return false;
+    if (!failure.empty()) {
+        reason = failure;
+        abandon();
+        return false;
+    }
+    video.reset(); // both files are whole: nothing is left to give up
+    wav.reset();
+    return true;
 }
 
 void ReplayExport::abandon() {
-    if (video)
-        video->discard();
+    video.reset(); // an unfinished video removes its temporary file
     if (wav) {
         std::string ignored;
         wav->close(ignored);
         std::remove(wav->getPath().c_str());
+        wav.reset();
     }
 }

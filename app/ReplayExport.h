@@ -14,6 +14,7 @@
 
 #include "app/ClipTimeline.h"
 #include "app/ExportProgress.h"
+#include "app/VideoModule.h"
 #include "sound/Synthesizer.h"
 #include "sound/WavWriter.h"
 
@@ -26,12 +27,12 @@
 #include <vector>
 
 class SoundControls;
-class VideoFile;
 
 class ReplayExport {
 public:
     /// An export along `timeline`.
     explicit ReplayExport(ClipTimeline timeline);
+    /// Gives up what was not finished: no file is left under the output names.
     ~ReplayExport();
     ReplayExport(const ReplayExport&) = delete;
     ReplayExport& operator=(const ReplayExport&) = delete;
@@ -56,7 +57,8 @@ private:
     bool addBuffer(SoundControls* sound);
 
     ClipTimeline timeline;
-    std::unique_ptr<VideoFile> video;
+    VideoModule videoModule;
+    std::unique_ptr<VideoWriter> video; ///< made by the module, so destroyed before it
     std::optional<WavWriter> wav;
     std::optional<ExportProgress> progress;
     Synthesizer synthesizer;

@@ -98,8 +98,9 @@ bool Session::finish(GameApp& app, std::string& reason) {
         reason = problem;
     if (exporter && replayer->stoppedEarly()) {
         exporter->abandon();
+        const std::string both = options.videoPath.empty() || options.wavPath.empty() ? "" : " or ";
         reason = "stopped before the end of " + options.replayPath + "; nothing was written to " +
-                 (options.videoPath.empty() ? options.wavPath : options.videoPath);
+                 options.videoPath + both + options.wavPath;
     } else if (exporter && !exporter->finish(playingSound(app), problem)) {
         reason = problem;
     }

@@ -107,3 +107,5 @@ bool VideoFile::fail(const std::string& problem, std::string& reason) {
     discard();
     return false;
 }
+
+extern "C" VideoWriter* quillomerNewVideoWriter() { return new VideoFile(); }

@@ -8,35 +8,35 @@
 #include "video/AvHandles.h"
 #include "video/PictureEncoder.h"
 #include "video/SoundEncoder.h"
+#include "video/VideoWriter.h"
 
 #include <cstdint>
 #include <string>
 
-class VideoFile {
+class VideoFile : public VideoWriter {
 public:
     static constexpr int FRAME_RATE = 60;
 
     VideoFile() = default;
     /// Removes the temporary file of a video that was not finished.
-    ~VideoFile();
+    ~VideoFile() override;
     VideoFile(const VideoFile&) = delete;
     VideoFile& operator=(const VideoFile&) = delete;
 
     /// Creates the temporary file beside `path`, starts the encoders for `width` x `height`
     /// pictures and writes the container's header; false with a reason naming the file (an
     /// unknown extension, a place that cannot be written, an encoder this FFmpeg lacks).
-    bool open(const std::string& path, int width, int height, std::string& reason);
+    bool open(const std::string& path, int width, int height, std::string& reason) override;
     /// Adds the next picture (RGB, top row first), shown for 1/60 s; false with a reason.
-    bool addPicture(const uint8_t* rgb, std::string& reason);
+    bool addPicture(const uint8_t* rgb, std::string& reason) override;
     /// Adds `frames` interleaved stereo frames at 44.1 kHz; false with a reason.
-    bool addSound(const int16_t* samples, int frames, std::string& reason);
+    bool addSound(const int16_t* samples, int frames, std::string& reason) override;
     /// Drains the encoders, completes the container and renames the temporary file to the
     /// path; false with a reason (and nothing under the path) if any of it failed.
-    bool finish(std::string& reason);
-    /// Gives the video up: the temporary file is removed.
-    void discard();
+    bool finish(std::string& reason) override;
 
 private:
+    void discard();
     bool fail(const std::string& problem, std::string& reason);
 
     std::string path;

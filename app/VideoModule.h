@@ -1,0 +1,27 @@
+// The video module (libquillomer_video.so, beside the program), loaded when an export needs
+// it: only then are FFmpeg's libraries loaded, so every other run starts without them (and
+// runs under Valgrind, which cannot run the start-up code of one of their dependencies).
+#pragma once
+
+#include "video/VideoWriter.h"
+
+#include <memory>
+#include <string>
+
+class VideoModule {
+public:
+    VideoModule() = default;
+    /// Unloads the module; every writer it made must be gone by then.
+    ~VideoModule();
+    VideoModule(const VideoModule&) = delete;
+    VideoModule& operator=(const VideoModule&) = delete;
+
+    /// Loads the module from the program's folder; false with a reason naming the file.
+    bool load(std::string& reason);
+    /// A new, unopened video writer (after a successful load).
+    std::unique_ptr<VideoWriter> newWriter() const;
+
+private:
+    void* handle = nullptr;
+    decltype(&quillomerNewVideoWriter) create = nullptr;
+};

@@ -1,0 +1,27 @@
+// A video file being written: pictures and sound go in, a whole file comes out. VideoFile
+// implements it in the video module, the one library that links FFmpeg; the program loads
+// that module only when it exports (app/VideoModule), so no other run loads FFmpeg.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class VideoWriter {
+public:
+    virtual ~VideoWriter() = default;
+
+    /// Creates the file under a temporary name, starts the encoders for `width` x `height`
+    /// pictures; false with a reason naming the file.
+    virtual bool open(const std::string& path, int width, int height, std::string& reason) = 0;
+    /// Adds the next picture (RGB, top row first), shown for 1/60 s; false with a reason.
+    virtual bool addPicture(const uint8_t* rgb, std::string& reason) = 0;
+    /// Adds `frames` interleaved stereo frames at 44.1 kHz; false with a reason.
+    virtual bool addSound(const int16_t* samples, int frames, std::string& reason) = 0;
+    /// Completes the file and gives it its name; false with a reason (and no file).
+    virtual bool finish(std::string& reason) = 0;
+};
+
+/// The module's entry point: a new, unopened writer, owned by the caller.
+extern "C" VideoWriter* quillomerNewVideoWriter();
+/// The entry point's name, as the loader looks it up.
+constexpr const char* NEW_VIDEO_WRITER = "quillomerNewVideoWriter";
