@@ -1,19 +1,16 @@
 #include "app/VideoModule.h"
 
-#include <dlfcn.h>
-#include <unistd.h>
+#include "app/BuildConfig.h"
 
-#include <climits>
+#include <dlfcn.h>
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
 
 namespace {
-/// The folder the running program was started from.
-std::string programFolder() {
-    char path[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    const std::string program(path, length > 0 ? static_cast<size_t>(length) : 0);
-    const size_t slash = program.rfind('/');
-    return slash == std::string::npos ? "." : program.substr(0, slash);
-}
+constexpr const char* MODULE_FILE = "libquillomer_video.so";
 } // namespace
 
 VideoModule::~VideoModule() {
@@ -22,15 +19,24 @@ VideoModule::~VideoModule() {
 }
 
 bool VideoModule::load(std::string& reason) {
-    const std::string path = programFolder() + "/libquillomer_video.so";
-    handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle)
-        create = reinterpret_cast<decltype(create)>(dlsym(handle, NEW_VIDEO_WRITER));
-    if (!create) {
-        reason = std::string("cannot load the video module: ") + dlerror();
-        return false;
+    // Beside the program in a build folder; in its own folder once installed.
+    std::error_code error;
+    const fs::path folder = fs::read_symlink("/proc/self/exe", error).parent_path();
+    std::string tried;
+    for (const fs::path& path : {folder / MODULE_FILE,
+                                 (folder / MODULE_FROM_PROGRAM / MODULE_FILE).lexically_normal()}) {
+        handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (handle)
+            create = reinterpret_cast<decltype(create)>(dlsym(handle, NEW_VIDEO_WRITER));
+        if (create)
+            return true;
+        if (handle)
+            dlclose(handle);
+        handle = nullptr;
+        tried += std::string(tried.empty() ? "" : "; ") + dlerror();
     }
-    return true;
+    reason = "cannot load the video module: " + tried;
+    return false;
 }
 
 std::unique_ptr<VideoWriter> VideoModule::newWriter() const {
