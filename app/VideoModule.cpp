@@ -33,7 +33,9 @@ bool VideoModule::load(std::string& reason) {
         if (handle)
             dlclose(handle);
         handle = nullptr;
-        tried += std::string(tried.empty() ? "" : "; ") + dlerror();
+        const char* why = dlerror();
+        tried += std::string(tried.empty() ? "" : "; ") +
+                 (why ? why : path.string() + ": not a video module");
     }
     reason = "cannot load the video module: " + tried;
     return false;
