@@ -1,5 +1,6 @@
 #include "app/App.h"
 
+#include "app/Platform.h"
 #include "app/State.h"
 #include "app/reportError.h"
 
@@ -11,8 +12,6 @@
 
 namespace {
 App* registeredApp = nullptr;
-
-int acceptEveryEvent(const SDL_Event*) { return 1; }
 
 /// Keypad arrows are stored as the arrow keys they stand for.
 int remapKeypad(int code) {
@@ -32,9 +31,9 @@ int remapKeypad(int code) {
 } // namespace
 
 App::App()
-    : readTicks(SDL_GetTicks), sleep(SDL_Delay),
+    : readTicks(SDL_GetTicks), sleep(waitMilliseconds),
       nextEvent([](SDL_Event& event) { return SDL_PollEvent(&event) != 0; }),
-      readKeyState([] { return SDL_GetKeyState(nullptr); }) {}
+      readKeyState(keyboardState) {}
 
 App::~App() {
     if (registeredApp == this)
@@ -57,7 +56,7 @@ bool App::init() {
     registeredApp = this;
     SDL_WM_SetCaption(getCaption(), "");
     screen = SDL_GetVideoSurface();
-    SDL_SetEventFilter(acceptEveryEvent);
+    acceptEveryEvent();
     resetTiming();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     return true;
@@ -145,7 +144,7 @@ void App::onKeyDown(const SDL_KeyboardEvent& event) {
     // The key state makes any key pressed while Escape is held quit. The event itself counts
     // too: SDL updates the state as it queues events, so an Escape tapped during a long frame
     // is already released by the time its key-down is dispatched.
-    if (keyState[SDLK_ESCAPE] == 1 || code == SDLK_ESCAPE)
+    if (isEscapeHeld(keyState) || code == SDLK_ESCAPE)
         setRunning(false);
     pressedKeys.push_back(remapKeypad(code));
     if (currentState)

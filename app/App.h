@@ -13,11 +13,11 @@ class App {
 public:
     /// Reads the millisecond tick count (SDL_GetTicks unless a test replaces it).
     using TickSource = std::function<Uint32()>;
-    /// Sleeps for milliseconds (SDL_Delay unless a test replaces it).
+    /// Waits for milliseconds (waitMilliseconds unless a test replaces it).
     using Sleeper = std::function<void(Uint32)>;
     /// Takes the next event to dispatch; false when none is waiting (SDL_PollEvent).
     using EventSource = std::function<bool(SDL_Event&)>;
-    /// The key-state array read on key events (SDL_GetKeyState).
+    /// The key-state array read on key events (keyboardState unless a test replaces it).
     using KeyStateSource = std::function<const Uint8*()>;
     /// Called by the loop at a fixed point of each pass.
     using Observer = std::function<void()>;
@@ -70,8 +70,7 @@ public:
     /// The application object registered by init; null before.
     static App* instance();
 
-protected:
-    /// One pass of the main loop.
+    /// One pass of the main loop: events, clock, due steps, and a frame if one is due.
     void runPass();
 
 private:

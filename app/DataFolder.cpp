@@ -1,6 +1,7 @@
 #include "app/DataFolder.h"
 
 #include "app/BuildConfig.h"
+#include "app/Platform.h"
 
 #include <filesystem>
 #include <system_error>
@@ -20,11 +21,10 @@ bool holdsData(const std::string& folder) {
 
 // The installed data folder, from where the running executable lies; empty if unknown.
 std::string installedFolder() {
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (error)
+    const fs::path folder = programFolder();
+    if (folder.empty())
         return {};
-    return (program.parent_path() / DATA_FROM_PROGRAM).lexically_normal().string();
+    return (folder / DATA_FROM_PROGRAM).lexically_normal().string();
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "app/Display.h"
 
+#include "app/Platform.h"
 #include "app/WindowSize.h"
 
 #include <cstdio>
@@ -126,12 +127,4 @@ CursorBits cursorBitsFrom(const char* const* image) {
     return bits;
 }
 
-SDL_Cursor* createCursor(const char* const* image) {
-    CursorBits bits = cursorBitsFrom(image);
-    return SDL_CreateCursor(bits.data.data(), bits.mask.data(), 32, 32, bits.hotX, bits.hotY);
-}
-
-void installCursor() {
-    if (SDL_Cursor* cursor = createCursor(cursorImage))
-        SDL_SetCursor(cursor);
-}
+void installCursor() { useCursor(cursorBitsFrom(cursorImage)); }

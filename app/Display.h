@@ -47,8 +47,5 @@ struct CursorBits {
 /// Converts an XPM-layout picture: 'X' black, '.' white, '*' inverted, anything else clear.
 CursorBits cursorBitsFrom(const char* const* image);
 
-/// Builds an SDL cursor from an XPM-layout picture; null if SDL refuses it.
-SDL_Cursor* createCursor(const char* const* image);
-
 /// Makes the arrowhead cursor SDL's current cursor; it lives for the whole run.
 void installCursor();

@@ -1,5 +1,7 @@
 #include "app/InputRecorder.h"
 
+#include "app/Platform.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -29,7 +31,7 @@ bool InputRecorder::poll(SDL_Event& event) {
         if (!InputRecording::isRecorded(event))
             continue;
         std::vector<uint8_t> entry;
-        InputRecording::appendEvent(entry, event, SDL_GetKeyState(nullptr)[SDLK_ESCAPE] != 0);
+        InputRecording::appendEvent(entry, event, isEscapeHeld(keyboardState()));
         write(entry);
         return true;
     }

@@ -1,6 +1,7 @@
 #include "app/Session.h"
 
 #include "app/GameApp.h"
+#include "app/Platform.h"
 #include "render/Screenshot.h"
 #include "screens/GameState.h"
 
@@ -37,9 +38,9 @@ bool Session::attach(GameApp& app, std::string& reason) {
         if (!recorder->open(options.recordPath, reason))
             return false;
         InputRecorder* record = recorder.get();
-        app.setTimeSource([record] { return record->ticks(); }, SDL_Delay);
+        app.setTimeSource([record] { return record->ticks(); }, waitMilliseconds);
         app.setInputSource([record](SDL_Event& event) { return record->poll(event); },
-                           [] { return SDL_GetKeyState(nullptr); });
+                           keyboardState);
     }
     if (options.seed)
         app.setSeed(*options.seed);

@@ -1,11 +1,11 @@
 #include "app/VideoModule.h"
 
 #include "app/BuildConfig.h"
+#include "app/Platform.h"
 
 #include <dlfcn.h>
 
 #include <filesystem>
-#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -20,8 +20,7 @@ VideoModule::~VideoModule() {
 
 bool VideoModule::load(std::string& reason) {
     // Beside the program in a build folder; in its own folder once installed.
-    std::error_code error;
-    const fs::path folder = fs::read_symlink("/proc/self/exe", error).parent_path();
+    const fs::path folder = programFolder();
     std::string tried;
     for (const fs::path& path : {folder / MODULE_FILE,
                                  (folder / MODULE_FROM_PROGRAM / MODULE_FILE).lexically_normal()}) {

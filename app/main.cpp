@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/Display.h"
 #include "app/GameApp.h"
+#include "app/Platform.h"
 #include "app/Session.h"
 #include "app/reportError.h"
 
@@ -66,10 +67,12 @@ int main(int argc, char** argv) {
         reportError("Start-up failed", "%s", app->getInitError().c_str());
         return 1;
     }
-    app->run();
-    if (!session.finish(*app, reason)) {
-        reportError("Quillomer", "%s", reason.c_str());
-        return 1;
-    }
-    return 0;
+    return runMainLoop(*app, [&session, app] {
+        std::string failure;
+        if (!session.finish(*app, failure)) {
+            reportError("Quillomer", "%s", failure.c_str());
+            return 1;
+        }
+        return 0;
+    });
 }

@@ -1,14 +1,13 @@
 #include "render/BlendModeScope.h"
 
+#include "render/GLPlatform.h"
 #include "render/UIImage.h"
-
-#include <GL/gl.h>
 
 BlendModeScope::BlendModeScope(int blendMode) : saved(blendMode != BLEND_NORMAL) {
     // Every non-zero mode saves the blend function, so even an unknown one leaves it as it was.
     if (!saved)
         return;
-    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    pushDrawState(GL_COLOR_BUFFER_BIT);
     if (blendMode == BLEND_ADD)
         glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     else if (blendMode == BLEND_MULTIPLY)
@@ -17,5 +16,5 @@ BlendModeScope::BlendModeScope(int blendMode) : saved(blendMode != BLEND_NORMAL)
 
 BlendModeScope::~BlendModeScope() {
     if (saved)
-        glPopAttrib();
+        popDrawState();
 }

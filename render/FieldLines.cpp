@@ -1,17 +1,12 @@
 #include "render/FieldLines.h"
 
-#include <GL/gl.h>
+#include "render/GLPlatform.h"
 
 #include <cmath>
 
 namespace {
 constexpr int CIRCLE_SEGMENTS = 64;
 constexpr double PI = 3.14159265358979323846;
-
-void beginSmoothLines() {
-    glHint(GL_LINE_SMOOTH_HINT, GL_DONT_CARE);
-    glEnable(GL_LINE_SMOOTH);
-}
 } // namespace
 
 void drawGridLines(int width, int height, int spacing) {
@@ -32,7 +27,7 @@ void drawCellVectors(const FlowField& field) {
     glColor3f(0.25f, 0.5f, 0.25f);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    beginSmoothLines();
+    setLineSmoothing(true);
     glBegin(GL_LINES);
     for (int row = 0; row < FlowField::ROWS; ++row) {
         for (int column = 0; column < FlowField::COLUMNS; ++column) {
@@ -44,23 +39,21 @@ void drawCellVectors(const FlowField& field) {
         }
     }
     glEnd();
-    glDisable(GL_LINE_SMOOTH);
+    setLineSmoothing(false);
 }
 
 void drawBrushCircle(float x, float y, float radius) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    beginSmoothLines();
-    glLineWidth(3);
+    setLineSmoothing(true);
     glColor3f(0.5f, 0.5f, 0.5f);
-    glBegin(GL_LINE_STRIP);
+    GLfloat points[2 * (CIRCLE_SEGMENTS + 1)];
     for (int j = 0; j <= CIRCLE_SEGMENTS; ++j) {
         const double angle = j * PI / 32;
-        glVertex2f(static_cast<float>(x + std::cos(angle) * radius),
-                   static_cast<float>(y + std::sin(angle) * radius));
+        points[2 * j] = static_cast<float>(x + std::cos(angle) * radius);
+        points[2 * j + 1] = static_cast<float>(y + std::sin(angle) * radius);
     }
-    glEnd();
-    glDisable(GL_LINE_SMOOTH);
-    glLineWidth(1);
+    drawWideLineStrip(points, CIRCLE_SEGMENTS + 1, 3);
+    setLineSmoothing(false);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }

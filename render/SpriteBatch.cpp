@@ -38,8 +38,7 @@ private:
 
 SpriteBatch::SpriteBatch(int capacity)
     : capacity(std::max(capacity, 1)),
-      positions(static_cast<size_t>(this->capacity) * VERTICES_PER_SPRITE * 2),
-      texCoords(positions.size()) {}
+      vertices(static_cast<size_t>(this->capacity) * VERTICES_PER_SPRITE) {}
 
 void SpriteBatch::begin(UIImage& image, int blendMode, const float rgba[4]) {
     flush();
@@ -86,11 +85,12 @@ void SpriteBatch::projectCorners(const UIImageOpenGL& sprite) {
 // Every sprite uses the same texture coordinates, so they are written once per picture.
 void SpriteBatch::fillTexCoords(const float extents[4]) {
     std::copy(extents, extents + 4, texCoordExtents);
-    GLfloat* texCoord = texCoords.data();
+    Vertex* vertex = vertices.data();
     for (int sprite = 0; sprite < capacity; ++sprite)
         for (int corner : TRIANGLE_CORNERS) {
-            *texCoord++ = extents[corner % 2 == 0 ? 0 : 2];
-            *texCoord++ = extents[corner < 2 ? 1 : 3];
+            vertex->s = extents[corner % 2 == 0 ? 0 : 2];
+            vertex->t = extents[corner < 2 ? 1 : 3];
+            ++vertex;
         }
 }
 
@@ -101,12 +101,13 @@ void SpriteBatch::flush() {
     const IdentityMatrices identity(modelview, projection);
     glColor4fv(color);
     glBindTexture(GL_TEXTURE_2D, arrayImage->getTexture());
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    // Nothing else draws from client arrays, so they are switched off again after the draw.
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(2, GL_FLOAT, 0, positions.data());
-    glTexCoordPointer(2, GL_FLOAT, 0, texCoords.data());
+    glVertexPointer(2, GL_FLOAT, sizeof(Vertex), &vertices[0].x);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(Vertex), &vertices[0].s);
     glDrawArrays(GL_TRIANGLES, 0, count * VERTICES_PER_SPRITE);
-    glPopClientAttrib();
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
     count = 0;
 }

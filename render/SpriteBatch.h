@@ -37,28 +37,34 @@ public:
             flush();
         float origin[2];
         projectOrigin(x, y, origin);
-        GLfloat* vertex = &positions[static_cast<size_t>(count) * VERTICES_PER_SPRITE * 2];
+        Vertex* vertex = &vertices[static_cast<size_t>(count) * VERTICES_PER_SPRITE];
         for (int corner : TRIANGLE_CORNERS) {
-            *vertex++ = cornerOffsets[corner][0] + origin[0];
-            *vertex++ = cornerOffsets[corner][1] + origin[1];
+            vertex->x = cornerOffsets[corner][0] + origin[0];
+            vertex->y = cornerOffsets[corner][1] + origin[1];
+            ++vertex;
         }
         ++count;
     }
     /// Draws the sprites added since begin or the last flush, in the order they were added.
     /// GL state afterwards is as after image.draw: the colour set, the texture bound, and the
-    /// blend function, matrices and client arrays as they were.
+    /// blend function and matrices as they were, the client arrays off.
     void flush();
 
     /// Sprites one vertex array holds.
     int getCapacity() const { return capacity; }
     /// Floats of vertex storage held (positions and texture coordinates): fixed at
     /// construction, since the batch never allocates again.
-    size_t getStorageFloats() const { return positions.capacity() + texCoords.capacity(); }
+    size_t getStorageFloats() const { return vertices.capacity() * 4; }
     /// Makes later runs draw one image.draw at a time even for OpenGL images: the reference
     /// the batched drawing is measured and checked against.
     void setOneAtATime(bool oneAtATime) { forceOneAtATime = oneAtATime; }
 
 private:
+    /// One vertex: clip coordinates (drawn with identity matrices) and texture coordinates,
+    /// interleaved in one array as the browser's GL emulation needs.
+    struct Vertex {
+        GLfloat x, y, s, t;
+    };
     /// Corners 0 left-top, 1 right-top, 2 left-bottom, 3 right-bottom in the order of the
     /// strip's triangles (0, 1, 2) and (2, 1, 3).
     static constexpr int TRIANGLE_CORNERS[VERTICES_PER_SPRITE] = {0, 1, 2, 2, 1, 3};
@@ -83,8 +89,7 @@ private:
     void fillTexCoords(const float extents[4]);
 
     int capacity;
-    std::vector<GLfloat> positions; ///< clip coordinates, drawn with identity matrices
-    std::vector<GLfloat> texCoords;
+    std::vector<Vertex> vertices;
     float texCoordExtents[4] = {0, 0, 0, 0};
     int count = 0;
     bool forceOneAtATime = false;

@@ -1,5 +1,7 @@
 #include "render/Texturing.h"
 
+#include "render/GLPlatform.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -15,9 +17,7 @@ Uint32& pixelAt(SDL_Surface* surface, int x, int y) {
     return reinterpret_cast<Uint32*>(row)[x];
 }
 
-Uint32 channel(Uint32 pixel, Uint32 mask, Uint8 shift) {
-    return (pixel & mask) >> shift;
-}
+Uint32 channel(Uint32 pixel, Uint32 mask) { return (pixel & mask) >> maskShift(mask); }
 
 /// Gives a transparent pixel the mean colour of its opaque 3 x 3 neighbours, if it has any.
 void bleedPixel(SDL_Surface* surface, int x, int y) {
@@ -28,16 +28,16 @@ void bleedPixel(SDL_Surface* surface, int x, int y) {
             const Uint32 neighbour = pixelAt(surface, nx, ny);
             if (!(neighbour & format->Amask))
                 continue;
-            red += channel(neighbour, format->Rmask, format->Rshift);
-            green += channel(neighbour, format->Gmask, format->Gshift);
-            blue += channel(neighbour, format->Bmask, format->Bshift);
+            red += channel(neighbour, format->Rmask);
+            green += channel(neighbour, format->Gmask);
+            blue += channel(neighbour, format->Bmask);
             ++count;
         }
     }
     if (count > 0)
-        pixelAt(surface, x, y) = (red / count) << format->Rshift |
-                                 (green / count) << format->Gshift |
-                                 (blue / count) << format->Bshift;
+        pixelAt(surface, x, y) = (red / count) << maskShift(format->Rmask) |
+                                 (green / count) << maskShift(format->Gmask) |
+                                 (blue / count) << maskShift(format->Bmask);
 }
 
 // Opaque pixels never change and coloured ones stay transparent, so the order of the visit
@@ -80,6 +80,13 @@ bool hasExtension(const char* extensions, const char* name) {
 
 } // namespace
 
+int maskShift(Uint32 mask) {
+    int shift = 0;
+    for (; mask && !(mask & 1); mask >>= 1)
+        ++shift;
+    return shift;
+}
+
 unsigned nextPowerOfTwo(unsigned v) {
     v -= 1;
     v |= v >> 16;
@@ -103,16 +110,19 @@ SurfacePtr createRGBASurface(int width, int height) {
 void bleedEdges(SDL_Surface* surface, const SDL_Rect* content) {
     if (!surface || surface->format->BytesPerPixel != 4 || surface->w < 2 || surface->h < 2)
         return;
-    if (SDL_LockSurface(surface) < 0)
+    if (!lockPixels(surface))
         return;
     bleedColours(surface);
     if (content)
         replicateEdges(surface, std::min<int>(content->w, surface->w),
                        std::min<int>(content->h, surface->h));
-    SDL_UnlockSurface(surface);
+    unlockPixels(surface);
 }
 
 GLint edgeClampWrapMode(const char* version, const char* extensions) {
+    // OpenGL ES, under WebGL too, has edge clamping from its first version.
+    if (version && std::strncmp(version, "OpenGL ES", 9) == 0)
+        return GL_CLAMP_TO_EDGE;
     int major = 0, minor = 0;
     if (version && std::sscanf(version, "%d.%d", &major, &minor) == 2 &&
         (major > 1 || (major == 1 && minor >= 2)))

@@ -12,6 +12,9 @@ struct SurfaceDeleter {
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
+/// How far a colour channel's mask lies from bit 0 (0 for an empty mask).
+int maskShift(Uint32 mask);
+
 /// Smallest power of two >= v for v >= 1 (1 -> 1, 5 -> 8); 0 for 0.
 unsigned nextPowerOfTwo(unsigned v);
 
@@ -26,6 +29,6 @@ SurfacePtr createRGBASurface(int width, int height);
 void bleedEdges(SDL_Surface* surface, const SDL_Rect* content);
 
 /// Wrap mode that keeps sampling inside the texture: GL_CLAMP_TO_EDGE when the GL version
-/// (1.2 or later) or an edge-clamp extension offers it, else GL_CLAMP. Null strings count as
+/// (1.2 or later, or any OpenGL ES) or an edge-clamp extension offers it, else GL_CLAMP. Null strings count as
 /// offering nothing.
 GLint edgeClampWrapMode(const char* version, const char* extensions);

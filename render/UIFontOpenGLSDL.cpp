@@ -1,5 +1,6 @@
 #include "render/UIFontOpenGLSDL.h"
 
+#include "render/GLPlatform.h"
 #include "render/Texturing.h"
 #include "render/UIGraphicsOpenGLSDL.h"
 
@@ -126,14 +127,14 @@ GlyphSpan UIFontOpenGLSDL::measureGlyph(SDL_Surface* sheet, int cell, Uint8 alph
     const int cellSide = sheet ? sheet->w : 0;
     const GlyphSpan blank = {0, cellSide / 3};
     const long long top = static_cast<long long>(cell) * cellSide;
-    if (!sheet || cell < 0 || top >= sheet->h || SDL_LockSurface(sheet) < 0)
+    if (!sheet || cell < 0 || top >= sheet->h || !lockPixels(sheet))
         return blank;
     InkColumns ink;
     if (hasReadablePixels(sheet)) {
         const int bottom = static_cast<int>(std::min<long long>(top + cellSide, sheet->h));
         ink = findInkColumns(sheet, static_cast<int>(top), bottom, alphaThreshold);
     }
-    SDL_UnlockSurface(sheet);
+    unlockPixels(sheet);
     return ink.last < ink.first ? blank : GlyphSpan{ink.first, ink.last - ink.first + 1};
 }
 

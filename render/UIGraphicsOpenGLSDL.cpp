@@ -1,32 +1,14 @@
 #include "render/UIGraphicsOpenGLSDL.h"
 
+#include "render/GLPlatform.h"
 #include "render/Texturing.h"
 #include "render/UIImageOpenGL.h"
 
 #include <SDL_image.h>
 
 namespace {
-
 // SDL 1.2 rectangles carry 16-bit sizes.
 const int MAX_PICTURE_SIDE = 0xFFFF;
-
-// Copies the picture into the staging surface with its own alpha channel: per-surface alpha
-// blending is switched off for the blit (so alpha is copied, not blended) and restored after.
-// `content` is the destination rectangle and receives the part that was actually copied.
-bool copyPicture(SDL_Surface* source, const SDL_Rect* area, SDL_Surface* staging,
-                 SDL_Rect* content) {
-    const bool blended = source->flags & SDL_SRCALPHA;
-    const Uint32 rle = (source->flags & SDL_RLEACCELOK) ? SDL_RLEACCEL : 0;
-    const Uint8 alpha = source->format->alpha;
-    if (blended)
-        SDL_SetAlpha(source, 0, 0);
-    SDL_Rect from = area ? *area : SDL_Rect{0, 0, content->w, content->h};
-    const bool copied = SDL_UpperBlit(source, &from, staging, content) == 0;
-    if (blended)
-        SDL_SetAlpha(source, SDL_SRCALPHA | rle, alpha);
-    return copied;
-}
-
 } // namespace
 
 void clearScreen(float r, float g, float b) {
@@ -40,10 +22,10 @@ void UIGraphicsOpenGLSDL::begin2D() {
     const int height = screen ? screen->h : 0;
     // One push for both groups: Mesa 22 does not restore the blend function when a colour
     // buffer push is followed by a second push before the two pops.
-    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT);
+    pushDrawState(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
-    glEnable(GL_TEXTURE_2D);
+    setTexturing(true);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glViewport(0, 0, width, height);
@@ -54,7 +36,8 @@ void UIGraphicsOpenGLSDL::begin2D() {
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    // The integer form: the browser's GL emulation takes the mode only as an integer.
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glColor4f(1, 1, 1, 1);
 }
 
@@ -63,7 +46,7 @@ void UIGraphicsOpenGLSDL::end2D() {
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
-    glPopAttrib();
+    popDrawState();
 }
 
 std::string UIGraphicsOpenGLSDL::filePath(const char* path) const {
@@ -74,9 +57,11 @@ std::string UIGraphicsOpenGLSDL::filePath(const char* path) const {
     return dataFolder + "/" + given.substr(prefix.size());
 }
 
+// IMG_Load, not a null check on SDL_RWFromFile: the browser's SDL numbers its file handles
+// from 0, so the first one looks like a null pointer.
 UIImage* UIGraphicsOpenGLSDL::loadImage(const char* path, unsigned flags) {
-    SDL_RWops* source = SDL_RWFromFile(filePath(path).c_str(), "rb");
-    return source ? loadImageRW(source, true, flags) : nullptr;
+    const SurfacePtr surface(loadSurface(path));
+    return surface ? createImage(surface.get(), flags, nullptr) : nullptr;
 }
 
 UIImage* UIGraphicsOpenGLSDL::loadImageRW(SDL_RWops* source, bool freeSource, unsigned flags) {
@@ -89,8 +74,7 @@ SDL_Surface* UIGraphicsOpenGLSDL::loadSurfaceRW(SDL_RWops* source, bool freeSour
 }
 
 SDL_Surface* UIGraphicsOpenGLSDL::loadSurface(const char* path) {
-    SDL_RWops* source = SDL_RWFromFile(filePath(path).c_str(), "rb");
-    return source ? loadSurfaceRW(source, true) : nullptr;
+    return IMG_Load(filePath(path).c_str());
 }
 
 UIImage* UIGraphicsOpenGLSDL::createImage(SDL_Surface* surface, unsigned flags,

@@ -4,6 +4,7 @@
 
 #include "app/WindowSize.h"
 #include "render/FieldLines.h"
+#include "render/GLPlatform.h"
 #include "render/UIGraphics.h"
 #include "render/UIGraphicsOpenGLSDL.h"
 #include "render/UIImage.h"
@@ -17,22 +18,22 @@ void GameState::draw(SDL_Surface*) {
     graphics->begin2D();
     if (background)
         drawGradient(BLEND_NORMAL);
-    glDisable(GL_TEXTURE_2D);
+    setTexturing(false);
     if (settings.showGrid)
         drawGridLines(WINDOW_WIDTH, WINDOW_HEIGHT, FlowField::CELL_SIZE);
     if (settings.showCells)
         drawCellVectors(model->field());
-    glEnable(GL_TEXTURE_2D);
+    setTexturing(true);
     glColor3f(1, 1, 1);
     drawParticles();
-    glDisable(GL_TEXTURE_2D);
+    setTexturing(false);
     if (brushVisible) {
         const Brush& brush = model->brush();
         drawBrushCircle(static_cast<float>(brush.cursorX()), static_cast<float>(brush.cursorY()),
                         brush.radius);
         brushVisible = false;
     }
-    glEnable(GL_TEXTURE_2D);
+    setTexturing(true);
     if (!background)
         drawGradient(static_cast<int>(settings.gradientMode));
     graphics->end2D();

@@ -1,0 +1,31 @@
+// What differs between the desktop program and the browser build: the main loop, the keyboard
+// state, waiting, and where the program lies. Each platform has its own source file.
+#pragma once
+
+#include <SDL.h>
+
+#include <filesystem>
+#include <functional>
+
+class App;
+struct CursorBits;
+
+/// The array SDL keeps of the keys held down now.
+const Uint8* keyboardState();
+/// Whether Escape is held in a key-state array that keyboardState gave.
+bool isEscapeHeld(const Uint8* keyState);
+/// Installs an event filter that lets every event through (the browser's SDL has none).
+void acceptEveryEvent();
+/// Makes the 32 x 32 cursor SDL's current one for the rest of the run (if SDL takes it). The
+/// browser's SDL has no cursors: there the page's style sheet decides.
+void useCursor(CursorBits bits);
+/// Waits a few milliseconds between passes. The browser cannot block its page: there the
+/// next animation frame is the wait, so this returns at once.
+void waitMilliseconds(Uint32 milliseconds);
+/// The folder the running program lies in; empty if unknown. The browser's file system
+/// mirrors the installed layout, so data and modules are found relative to it alike.
+std::filesystem::path programFolder();
+/// Runs the application's passes until it stops, then `finish`, whose value is the exit
+/// code. The desktop loops here and returns it; the browser runs a pass every animation
+/// frame, returns at once, and exits the page's runtime with that code when the run ends.
+int runMainLoop(App& app, std::function<int()> finish);

@@ -1,0 +1,33 @@
+#include "app/Platform.h"
+
+#include "app/App.h"
+#include "app/Display.h"
+
+#include <system_error>
+
+const Uint8* keyboardState() { return SDL_GetKeyState(nullptr); }
+
+bool isEscapeHeld(const Uint8* keyState) { return keyState[SDLK_ESCAPE] == 1; }
+
+void acceptEveryEvent() {
+    SDL_SetEventFilter([](const SDL_Event*) { return 1; });
+}
+
+void useCursor(CursorBits bits) {
+    if (SDL_Cursor* cursor = SDL_CreateCursor(bits.data.data(), bits.mask.data(), 32, 32,
+                                              bits.hotX, bits.hotY))
+        SDL_SetCursor(cursor);
+}
+
+void waitMilliseconds(Uint32 milliseconds) { SDL_Delay(milliseconds); }
+
+std::filesystem::path programFolder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::path() : program.parent_path();
+}
+
+int runMainLoop(App& app, std::function<int()> finish) {
+    app.run();
+    return finish();
+}

@@ -1,0 +1,63 @@
+#include "app/Platform.h"
+
+#include "app/App.h"
+#include "app/BuildConfig.h"
+#include "app/Display.h"
+
+#include <emscripten.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <utility>
+
+namespace {
+App* loopApp = nullptr;
+std::function<int()> loopFinish;
+ino_t savedStateNode = 0;
+
+// A save writes a new state.dat and renames it into place, so a new file node means a new
+// save: it is then copied to the browser's persistent storage (IndexedDB).
+void persistNewSave() {
+    struct stat file {};
+    const ino_t node = stat("state.dat", &file) == 0 ? file.st_ino : 0;
+    if (node == savedStateNode)
+        return;
+    savedStateNode = node;
+    EM_ASM(FS.syncfs(false, function(error) {
+        if (error)
+            console.warn('state.dat could not be kept in the browser: ' + error);
+    }););
+}
+
+void runPass() {
+    if (loopApp->isRunning()) {
+        loopApp->runPass();
+        persistNewSave();
+        return;
+    }
+    emscripten_cancel_main_loop();
+    std::exit(loopFinish());
+}
+} // namespace
+
+const Uint8* keyboardState() { return SDL_GetKeyboardState(nullptr); }
+
+bool isEscapeHeld(const Uint8* keyState) { return keyState[SDL_SCANCODE_ESCAPE] == 1; }
+
+void acceptEveryEvent() {}
+
+void useCursor(CursorBits) {}
+
+void waitMilliseconds(Uint32) {}
+
+std::filesystem::path programFolder() { return PROGRAM_FOLDER_IN_BROWSER; }
+
+int runMainLoop(App& app, std::function<int()> finish) {
+    loopApp = &app;
+    loopFinish = std::move(finish);
+    struct stat file {};
+    savedStateNode = stat("state.dat", &file) == 0 ? file.st_ino : 0;
+    // Never returns: the page calls runPass at every animation frame.
+    emscripten_set_main_loop(runPass, 0, 1);
+    return 0;
+}
