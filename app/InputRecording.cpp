@@ -3,6 +3,7 @@
 #include "io/ByteReader.h"
 #include "io/ByteWriter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -14,9 +15,31 @@ constexpr uint8_t TICKS_TAG = 'T';
 constexpr uint8_t EVENT_TAG = 'E';
 constexpr uint8_t END_TAG = 'Z';
 
+/// The file keeps each kind of event under SDL 1.2's number for it, whatever SDL the program
+/// runs on (the browser's SDL numbers its event types otherwise).
+struct EventCode {
+    Uint32 type;
+    uint8_t code;
+};
+constexpr EventCode EVENT_CODES[] = {{SDL_KEYDOWN, 2},       {SDL_KEYUP, 3},
+                                     {SDL_MOUSEMOTION, 4},   {SDL_MOUSEBUTTONDOWN, 5},
+                                     {SDL_MOUSEBUTTONUP, 6}, {SDL_QUIT, 12}};
+
+const EventCode* findEventCode(Uint32 type) {
+    for (const EventCode& entry : EVENT_CODES)
+        if (entry.type == type)
+            return &entry;
+    return nullptr;
+}
+
 bool readEvent(ByteReader& in, InputRecording::Entry& entry) {
     SDL_Event& event = entry.event;
-    event.type = static_cast<Uint8>(in.u8());
+    const uint8_t code = static_cast<uint8_t>(in.u8());
+    const auto known = std::find_if(std::begin(EVENT_CODES), std::end(EVENT_CODES),
+                                    [code](const EventCode& entry) { return entry.code == code; });
+    if (known == std::end(EVENT_CODES))
+        return false;
+    event.type = known->type;
     switch (event.type) {
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
@@ -55,17 +78,7 @@ bool readEvent(ByteReader& in, InputRecording::Entry& entry) {
 } // namespace
 
 bool InputRecording::isRecorded(const SDL_Event& event) {
-    switch (event.type) {
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-    case SDL_MOUSEMOTION:
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-    case SDL_QUIT:
-        return true;
-    default:
-        return false;
-    }
+    return findEventCode(event.type) != nullptr;
 }
 
 std::vector<uint8_t> InputRecording::header() {
@@ -82,13 +95,16 @@ void InputRecording::appendTicks(std::vector<uint8_t>& bytes, Uint32 ticks) {
     out.u32(ticks);
 }
 
-void InputRecording::appendEnd(std::vector<uint8_t>& out) { out.push_back(END_TAG); }
+void InputRecording::appendEnd(std::vector<uint8_t>& out) {
+    out.push_back(END_TAG);
+}
 
 void InputRecording::appendEvent(std::vector<uint8_t>& bytes, const SDL_Event& event,
                                  bool escapeHeld) {
     ByteWriter out(bytes);
     out.u8(EVENT_TAG);
-    out.u8(event.type);
+    const EventCode* known = findEventCode(event.type);
+    out.u8(known ? known->code : 0);
     switch (event.type) {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
