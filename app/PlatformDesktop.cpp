@@ -5,21 +5,27 @@
 
 #include <system_error>
 
-const Uint8* keyboardState() { return SDL_GetKeyState(nullptr); }
+const Uint8* keyboardState() {
+    return SDL_GetKeyState(nullptr);
+}
 
-bool isEscapeHeld(const Uint8* keyState) { return keyState[SDLK_ESCAPE] == 1; }
+bool isEscapeHeld(const Uint8* keyState) {
+    return keyState[SDLK_ESCAPE] == 1;
+}
 
 void acceptEveryEvent() {
     SDL_SetEventFilter([](const SDL_Event*) { return 1; });
 }
 
 void useCursor(CursorBits bits) {
-    if (SDL_Cursor* cursor = SDL_CreateCursor(bits.data.data(), bits.mask.data(), 32, 32,
-                                              bits.hotX, bits.hotY))
+    if (SDL_Cursor* cursor =
+            SDL_CreateCursor(bits.data.data(), bits.mask.data(), 32, 32, bits.hotX, bits.hotY))
         SDL_SetCursor(cursor);
 }
 
-void waitMilliseconds(Uint32 milliseconds) { SDL_Delay(milliseconds); }
+void waitMilliseconds(Uint32 milliseconds) {
+    SDL_Delay(milliseconds);
+}
 
 std::filesystem::path programFolder() {
     std::error_code error;

@@ -7,7 +7,6 @@
 #include <emscripten.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -23,10 +22,11 @@ void persistNewSave() {
     if (node == savedStateNode)
         return;
     savedStateNode = node;
-    EM_ASM(FS.syncfs(false, function(error) {
-        if (error)
-            console.warn('state.dat could not be kept in the browser: ' + error);
-    }););
+    EM_ASM(FS.syncfs(
+        false, function(error) {
+            if (error)
+                console.warn('state.dat could not be kept in the browser: ' + error);
+        }););
 }
 
 void runPass() {
@@ -36,13 +36,21 @@ void runPass() {
         return;
     }
     emscripten_cancel_main_loop();
-    std::exit(loopFinish());
+    const int code = loopFinish();
+    // The page's sound stops with the run; the forced exit ends the runtime even though the
+    // main loop kept it alive, and the page's onExit shows that the run has ended.
+    SDL_CloseAudio();
+    emscripten_force_exit(code);
 }
 } // namespace
 
-const Uint8* keyboardState() { return SDL_GetKeyboardState(nullptr); }
+const Uint8* keyboardState() {
+    return SDL_GetKeyboardState(nullptr);
+}
 
-bool isEscapeHeld(const Uint8* keyState) { return keyState[SDL_SCANCODE_ESCAPE] == 1; }
+bool isEscapeHeld(const Uint8* keyState) {
+    return keyState[SDL_SCANCODE_ESCAPE] == 1;
+}
 
 void acceptEveryEvent() {}
 
@@ -50,7 +58,9 @@ void useCursor(CursorBits) {}
 
 void waitMilliseconds(Uint32) {}
 
-std::filesystem::path programFolder() { return PROGRAM_FOLDER_IN_BROWSER; }
+std::filesystem::path programFolder() {
+    return PROGRAM_FOLDER_IN_BROWSER;
+}
 
 int runMainLoop(App& app, std::function<int()> finish) {
     loopApp = &app;

@@ -94,7 +94,9 @@ void drawWideLineStrip(const GLfloat* points, int count, GLfloat width) {
     glEnd();
 }
 
-bool lockPixels(SDL_Surface* surface) { return surface->pixels != nullptr; }
+bool lockPixels(SDL_Surface* surface) {
+    return surface->pixels != nullptr;
+}
 
 void unlockPixels(SDL_Surface*) {}
 
