@@ -14,11 +14,15 @@ App* loopApp = nullptr;
 std::function<int()> loopFinish;
 ino_t savedStateNode = 0;
 
+ino_t stateFileNode() {
+    struct stat file {};
+    return stat("state.dat", &file) == 0 ? file.st_ino : 0;
+}
+
 // A save writes a new state.dat and renames it into place, so a new file node means a new
 // save: it is then copied to the browser's persistent storage (IndexedDB).
 void persistNewSave() {
-    struct stat file {};
-    const ino_t node = stat("state.dat", &file) == 0 ? file.st_ino : 0;
+    const ino_t node = stateFileNode();
     if (node == savedStateNode)
         return;
     savedStateNode = node;
@@ -65,8 +69,7 @@ std::filesystem::path programFolder() {
 int runMainLoop(App& app, std::function<int()> finish) {
     loopApp = &app;
     loopFinish = std::move(finish);
-    struct stat file {};
-    savedStateNode = stat("state.dat", &file) == 0 ? file.st_ino : 0;
+    savedStateNode = stateFileNode();
     // Never returns: the page calls runPass at every animation frame.
     emscripten_set_main_loop(runPass, 0, 1);
     return 0;

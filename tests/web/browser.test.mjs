@@ -4,11 +4,10 @@ import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
-import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { chromium } from 'playwright-core';
+import { launchBrowser, serveFolder, waitForPasses } from '../../web/browser.mjs';
 
 const REPO = fileURLToPath(new URL('../..', import.meta.url));
 const SITE = path.join(REPO, 'build-web');
@@ -16,29 +15,15 @@ const STATE_FILE_SIZE = 38434;
 // The canvas then lies at the page's top-left corner, so page and canvas coordinates agree.
 const VIEWPORT = { width: 1024, height: 820 };
 const LIMIT = 180_000; // for waits on the program: software WebGL on a busy machine is slow
-const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                '.data': 'application/octet-stream', '.png': 'image/png' };
 // What the runtime and the browser say on every start: notes, not faults.
 const RUNTIME_NOTES = [/^WARNING: using emscripten GL/, /GL Driver Message/];
 
 let server, site, browser;
 
 before(async () => {
-  server = http.createServer((request, response) => {
-    const file = path.join(SITE, new URL(request.url, 'http://x').pathname.replace(/\/$/, '/index.html'));
-    fs.readFile(file, (error, body) => {
-      response.writeHead(error ? 404 : 200, { 'Content-Type': TYPES[path.extname(file)] || 'text/plain' });
-      response.end(error ? 'not found' : body);
-    });
-  });
-  await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
-  site = `http://127.0.0.1:${server.address().port}/`;
-  browser = await chromium.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    args: ['--no-sandbox', '--enable-unsafe-swiftshader', '--autoplay-policy=no-user-gesture-required',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync',
-           '--no-first-run', '--disable-quic'],
-  });
+  server = await serveFolder(SITE);
+  site = server.url;
+  browser = await launchBrowser();
 });
 
 after(async () => {
@@ -58,15 +43,8 @@ async function openGame(context, args = '') {
   });
   page.on('pageerror', error => page.problems.push(error.message));
   await page.goto(site + (args ? '?args=' + encodeURIComponent(args) : ''));
-  await waitForPasses(page, 5);
+  await waitForPasses(page, 5, LIMIT);
   return page;
-}
-
-/// Waits until the program has run `count` more passes.
-async function waitForPasses(page, count) {
-  const start = await page.evaluate(() => window.Module?.passes || 0);
-  await page.waitForFunction(target => (window.Module?.passes || 0) >= target, start + count,
-                             { timeout: LIMIT });
 }
 
 /// Mean brightness (0..1) of a rectangle of the canvas as the page shows it.
@@ -94,7 +72,7 @@ test('the page plays: the band, the panel, the particle count, Escape', async ()
   const topBefore = await brightness(page, 0, 0, 1024, 60);
   await page.mouse.move(512, 384);
   await page.keyboard.press('u');
-  await waitForPasses(page, 3);
+  await waitForPasses(page, 3, LIMIT);
   const topAfter = await brightness(page, 0, 0, 1024, 60);
   assert.ok(Math.abs(topAfter - topBefore) > 0.01, `u shows the panel's sliders (${topBefore} -> ${topAfter})`);
 
@@ -103,7 +81,7 @@ test('the page plays: the band, the panel, the particle count, Escape', async ()
   await page.mouse.down();
   await page.mouse.move(500, 33, { steps: 5 });
   await page.mouse.up();
-  await waitForPasses(page, 3);
+  await waitForPasses(page, 3, LIMIT);
   const [emptyBand, emptyBelow] = await bandAndBelow(page);
   assert.ok(Math.abs(emptyBand - emptyBelow) < 0.03, `no particles are left (${emptyBand} vs ${emptyBelow})`);
 
@@ -152,7 +130,7 @@ test('a save survives a reload, and state.dat moves between browser and desktop'
   for (let step = 0; step < 40; ++step)
     await page.mouse.move(300 + step * 10, 300 + step * 3);
   await page.keyboard.press('u');
-  await waitForPasses(page, 2);
+  await waitForPasses(page, 2, LIMIT);
   await page.mouse.click(75, 744); // "Save state.dat"
   // Saved when the browser's own storage (IndexedDB, kept per mount point) holds it.
   await page.waitForFunction(() => new Promise(resolve => {
@@ -181,9 +159,9 @@ test('a save survives a reload, and state.dat moves between browser and desktop'
                              STATE_FILE_SIZE, { timeout: LIMIT });
   assert.deepEqual(await readStateFile(page), Array.from(fs.readFileSync(desktopSave)));
   await page.keyboard.press('u');
-  await waitForPasses(page, 2);
+  await waitForPasses(page, 2, LIMIT);
   await page.mouse.click(195, 744); // "Load state.dat"
-  await waitForPasses(page, 3);
+  await waitForPasses(page, 3, LIMIT);
   assert.deepEqual(page.problems, []);
   await context.close();
 });
