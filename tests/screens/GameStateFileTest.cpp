@@ -41,21 +41,25 @@ TEST_F(StateFileOnScreen, SaveChangeLoadRestoresSettingsAndFieldButNotTheViewTog
     stir();
     setSlider(AGE, 0.9);
     setSlider(PARTICLE_COUNT, 0.5);
+    key(SDLK_u);
+    click(959, 704); // Gradient mode: background -> norm
     screen->saveState();
     const std::vector<double> saved = snapshot();
 
+    click(959, 704); // norm -> add
+    click(839, 704); // Particle mode: ADD -> mul
+    key(SDLK_u);
     setSlider(AGE, 0.1);
     setSlider(PARTICLE_COUNT, 1);
     key(SDLK_r);
     key(SDLK_g);
-    key(SDLK_u);
-    click(839, 704); // Particle mode: ADD -> mul
 
     screen->loadState();
     const std::vector<double> loaded = snapshot();
     EXPECT_TRUE(std::equal(loaded.begin() + 3, loaded.end(), saved.begin() + 3)) << "field";
     EXPECT_EQ(loaded[1], saved[1]) << "Age";
     EXPECT_EQ(model().liveCount(), 5000);
+    EXPECT_EQ(model().settings().gradientMode, GradientMode::Normal);
     EXPECT_EQ(model().settings().particleMode, ParticleMode::Multiply) << "not stored";
     EXPECT_TRUE(model().settings().showGrid) << "not stored";
     const int span = static_cast<int>(model().settings().age * 285 + 15);

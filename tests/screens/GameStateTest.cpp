@@ -25,8 +25,11 @@ TEST_F(SimulationScreen, AnEnteredScreenClosesTheAudioDeviceBeforeItIsDestroyed)
 TEST_F(SimulationScreen, MotionOpensTheGateWithTheCursorsVoiceAndTheRKeyClearsTheField) {
     SoundControls& sound = screen->soundControls();
     EXPECT_FALSE(sound.gateOpen());
-    move(0, 768);
+    move(1024, 0);
     EXPECT_TRUE(sound.gateOpen());
+    EXPECT_FLOAT_EQ(sound.note(), 2.2f);
+    EXPECT_FLOAT_EQ(sound.amplitude(), 1.0f);
+    move(0, 768); // the opposite corner
     EXPECT_FLOAT_EQ(sound.note(), -0.2f);
     EXPECT_FLOAT_EQ(sound.amplitude(), 0.0f);
     move(60, 700);

@@ -5,6 +5,7 @@
 #include "app/GameApp.h"
 #include "screens/GameState.h"
 #include "tests/screens/ScreenEvents.h"
+#include "tests/support/FieldChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -56,12 +57,7 @@ public:
         key(SDLK_u);
     }
     const Simulation& model() const { return screen->simulation(); }
-    bool fieldIsZero() const {
-        for (int i = 0; i < FlowField::CELL_COUNT; ++i)
-            if (model().field()[i].x != 0 || model().field()[i].y != 0)
-                return false;
-        return true;
-    }
+    bool fieldIsZero() const { return isAllZero(model().field()); }
 
     std::unique_ptr<GameState> screen;
 };
