@@ -33,14 +33,6 @@ private:
 };
 } // namespace
 
-TEST(GameApp, UnknownScreensAndFontsAreNullAndNotAdded) {
-    GameApp app;
-    EXPECT_EQ(app.getState(1), nullptr);
-    EXPECT_EQ(app.getState(1), nullptr);
-    EXPECT_EQ(app.getFont("large"), nullptr);
-    EXPECT_STREQ(app.getCaption(), "Vireholm - Quillomer - 1.1");
-}
-
 TEST(GameApp, AScreenThatFailsToLoadIsDeletedAndStopsLaterRegistrations) {
     Lifecycle title, simulation;
     {
