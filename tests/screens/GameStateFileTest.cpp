@@ -1,23 +1,13 @@
+#include "screens/StateFile.h"
 #include "tests/screens/SimulationFixture.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace {
-std::vector<uint8_t> readFile(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const char* path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
-}
-
 class StateFileOnScreen : public SimulationFixture {
 public:
     void stir() {
@@ -68,8 +58,7 @@ TEST_F(StateFileOnScreen, SaveChangeLoadRestoresSettingsAndFieldButNotTheViewTog
 }
 
 TEST_F(StateFileOnScreen, AMissingOrDamagedFileChangesNothing) {
-    screen->saveState();
-    std::vector<uint8_t> good = readFile(GameState::STATE_PATH);
+    std::vector<uint8_t> good = StateFile::encode(model().save());
     good[1] = 0x11; // another radius, so that a wrongly applied file would show
     std::vector<uint8_t> wide = good;
     wide[26] = 81;
@@ -88,7 +77,8 @@ TEST_F(StateFileOnScreen, AMissingOrDamagedFileChangesNothing) {
     for (const auto& test : cases) {
         std::remove(GameState::STATE_PATH);
         if (test.present)
-            writeFile(GameState::STATE_PATH, test.bytes);
+            std::ofstream(GameState::STATE_PATH, std::ios::binary)
+                .write(reinterpret_cast<const char*>(test.bytes.data()), test.bytes.size());
         screen->loadState();
         EXPECT_EQ(snapshot(), before) << test.what;
     }

@@ -15,8 +15,8 @@
 
 class SimulationFixture : public ::testing::Test {
 public:
-    /// Left edges of the panel's sliders: Age, Color mul, Init X, Init Y, Particle count.
-    enum SliderX { AGE = 20, COLOR_MUL = 160, PARTICLE_COUNT = 580 };
+    /// Left edges of the panel's Age and Particle count sliders.
+    enum SliderX { AGE = 20, PARTICLE_COUNT = 580 };
 
     void SetUp() override {
         std::remove(GameState::STATE_PATH);

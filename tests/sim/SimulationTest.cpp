@@ -74,7 +74,7 @@ TEST_F(SimulationTest, RestaggeringGivesEveryParticleAnAgeWithinTheAgeSpan) {
     }
 }
 
-TEST_F(SimulationTest, CursorSnapsGlidesAndJumpsPastOneHundredTwentyPixels) {
+TEST_F(SimulationTest, CursorSnapsGlidesJumpsPast120PixelsAndClearsTheFieldInTheCorner) {
     simulation.moveCursor(400, 300); // the first motion snaps
     EXPECT_EQ(cursorX(), 400);
     EXPECT_TRUE(isAllZero(simulation.field()));
@@ -84,6 +84,10 @@ TEST_F(SimulationTest, CursorSnapsGlidesAndJumpsPastOneHundredTwentyPixels) {
     simulation.clearField();
     simulation.moveCursor(551, 300); // 121 pixels: jumps without stirring
     EXPECT_EQ(cursorX(), 551);
+    EXPECT_TRUE(isAllZero(simulation.field()));
+    simulation.moveCursor(600, 330);
+    ASSERT_FALSE(isAllZero(simulation.field()));
+    simulation.moveCursor(1000, 740); // the bottom-right corner clears the field
     EXPECT_TRUE(isAllZero(simulation.field()));
 }
 
@@ -109,12 +113,4 @@ TEST_F(SimulationTest, AResizingDragChangesTheRadiusWithinItsLimits) {
     simulation.brush().resizing = false;
     simulation.moveCursor(500, 100);
     EXPECT_EQ(simulation.brush().radius, 6.0f);
-}
-
-TEST_F(SimulationTest, TheBottomRightCornerClearsTheField) {
-    simulation.moveCursor(500, 300);
-    simulation.moveCursor(560, 330);
-    ASSERT_FALSE(isAllZero(simulation.field()));
-    simulation.moveCursor(1000, 740);
-    EXPECT_TRUE(isAllZero(simulation.field()));
 }

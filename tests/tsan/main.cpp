@@ -14,11 +14,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <list>
 #include <memory>
 #include <string>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -63,11 +63,6 @@ bool gateClosesWithoutMotion(SoundControls& controls) {
         SDL_Delay(10);
     return !controls.gateOpen();
 }
-
-long fileSize(const std::string& path) {
-    struct stat status {};
-    return stat(path.c_str(), &status) == 0 ? static_cast<long>(status.st_size) : 0;
-}
 } // namespace
 
 int main() {
@@ -94,7 +89,8 @@ int main() {
     const bool gateClosed = gateClosesWithoutMotion(screen.soundControls());
     closeAudio();
     capture.finish(reason);
-    const long received = (fileSize(wavPath) - 44) / 2;
+    std::error_code noFile;
+    const long received = (static_cast<long>(std::filesystem::file_size(wavPath, noFile)) - 44) / 2;
     std::remove(wavPath.c_str());
 
     if (received <= 0)
