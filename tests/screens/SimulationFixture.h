@@ -30,12 +30,12 @@ public:
         const SDL_MouseMotionEvent event = motionTo(x, y);
         screen->mouseMove(&event);
     }
-    void press(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
-        const SDL_MouseButtonEvent event = pressAt(x, y, button);
+    void press(int x, int y) {
+        const SDL_MouseButtonEvent event = leftButton(SDL_MOUSEBUTTONDOWN, x, y);
         screen->mouseDown(&event);
     }
-    void release(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
-        const SDL_MouseButtonEvent event = releaseAt(x, y, button);
+    void release(int x, int y) {
+        const SDL_MouseButtonEvent event = leftButton(SDL_MOUSEBUTTONUP, x, y);
         screen->mouseUp(&event);
     }
     void click(int x, int y) {

@@ -56,8 +56,8 @@ TEST_F(TitleScreen, PlayAndExitActOnAClickOnThemWhileRunning) {
     for (const auto& c : cases) {
         app->setRunning(c.running);
         app->changeState(GameApp::TITLE_SCREEN);
-        const SDL_MouseButtonEvent down = pressAt(512, c.pressY);
-        const SDL_MouseButtonEvent up = releaseAt(c.releaseX, c.releaseY);
+        const SDL_MouseButtonEvent down = leftButton(SDL_MOUSEBUTTONDOWN, 512, c.pressY);
+        const SDL_MouseButtonEvent up = leftButton(SDL_MOUSEBUTTONUP, c.releaseX, c.releaseY);
         title->mouseDown(&down);
         title->mouseUp(&up);
         const State* expected = c.simulation ? app->getState(GameApp::SIMULATION_SCREEN) : title;
