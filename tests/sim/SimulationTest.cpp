@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <utility>
 
 namespace {
 class SimulationTest : public ::testing::Test {
@@ -61,17 +59,6 @@ TEST_F(SimulationTest, OnlyLiveParticlesStepAndACountOfZeroFreezesThemAll) {
     simulation.step();
     EXPECT_EQ(particles[index].age, age - 1);
     EXPECT_EQ(particles[2500].age, 0) << "past the live count nothing moves";
-}
-
-TEST_F(SimulationTest, RestaggeringGivesEveryParticleAnAgeWithinTheAgeSpan) {
-    for (const auto& [value, span] : {std::pair{0.0, 15}, {1.0, 300}}) {
-        simulation.settings().age = value;
-        random.seed(5);
-        RandomGenerator reference(5);
-        simulation.restaggerAges();
-        for (const Particle& particle : simulation.particles())
-            ASSERT_EQ(particle.age, reference.nextInt31() % span);
-    }
 }
 
 TEST_F(SimulationTest, CursorSnapsGlidesJumpsPast120PixelsAndClearsTheFieldInTheCorner) {
