@@ -1,3 +1,4 @@
+#include "render/Texturing.h"
 #include "tests/screens/SimulationFixture.h"
 #include "tests/support/GLWindow.h"
 
@@ -17,9 +18,6 @@ namespace {
 /// Frames of the simulation screen with no particle alive.
 class SceneDrawing : public SimulationFixture {
 public:
-    static void SetUpTestSuite() { gradient = IMG_Load("data/gradient.png"); }
-    static void TearDownTestSuite() { SDL_FreeSurface(gradient); }
-
     void SetUp() override {
         SimulationFixture::SetUp();
         ASSERT_NE(gradient, nullptr);
@@ -47,10 +45,8 @@ public:
         return near(GLWindow::readPixel(x, y), out[0], out[1], out[2]);
     }
 
-    static SDL_Surface* gradient;
+    const SurfacePtr gradient{IMG_Load("data/gradient.png")};
 };
-
-SDL_Surface* SceneDrawing::gradient = nullptr;
 } // namespace
 
 TEST_F(SceneDrawing, GridOverlayAndCircleBlendAsTheirModesSay) {

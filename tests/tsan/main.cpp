@@ -30,20 +30,16 @@ int failed(const char* what) {
     return 1;
 }
 
-// A pointer circling over the field, a little further each call.
-SDL_MouseMotionEvent nextMotion(int step) {
-    const double angle = step * 0.05;
-    return motionTo(480 + static_cast<int>(300 * std::cos(angle)),
-                    360 + static_cast<int>(250 * std::sin(angle)));
-}
-
 // Main thread: motion events, fixed steps and a pause and resume of the sound, draining the
 // samples the callback copies out, until the time is up.
 void stirWhileAudioRuns(GameState& screen, AudioCapture& capture) {
     std::list<int> keys;
     const Uint32 start = SDL_GetTicks();
     for (int step = 0; SDL_GetTicks() - start < RUN_MILLISECONDS; ++step) {
-        const SDL_MouseMotionEvent motion = nextMotion(step);
+        // A pointer circling over the field, a little further each step.
+        const SDL_MouseMotionEvent motion =
+            motionTo(480 + static_cast<int>(300 * std::cos(step * 0.05)),
+                     360 + static_cast<int>(250 * std::sin(step * 0.05)));
         screen.mouseMove(&motion);
         if (step % 4 == 0)
             screen.update(SDL_GetTicks(), keys);
