@@ -6,7 +6,7 @@ PACKAGES=(cmake ninja-build g++ pkg-config libsdl1.2-dev libsdl-image1.2-dev lib
           libgl1-mesa-dri xvfb xauth xdotool imagemagick libgtest-dev libgmock-dev
           libbenchmark-dev libfreetype-dev libpng-dev fonts-dejavu-core
           clang libclang-rt-dev valgrind
-          libavcodec-dev libavformat-dev libswscale-dev libswresample-dev libavutil-dev)
+          libavcodec-dev libavformat-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg)
 
 # Installs the Debian packages that are missing (as root, or through sudo).
 ensure_packages() {

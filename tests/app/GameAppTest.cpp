@@ -7,11 +7,8 @@
 
 namespace {
 struct Lifecycle {
-    int loads = 0;
-    int unloads = 0;
-    int deletions = 0;
-    /// Deletions counted when the screen was left.
-    int deletionsAtLeave = -1;
+    int loads = 0, unloads = 0, deletions = 0;
+    int deletionsAtLeave = -1; ///< deletions counted when the screen was left
 };
 
 class CountedScreen : public State {
@@ -32,14 +29,6 @@ private:
     bool ok;
 };
 } // namespace
-
-TEST(GameApp, UnknownScreensAndFontsAreNullAndNotAdded) {
-    GameApp app;
-    EXPECT_EQ(app.getState(1), nullptr);
-    EXPECT_EQ(app.getState(1), nullptr);
-    EXPECT_EQ(app.getFont("large"), nullptr);
-    EXPECT_STREQ(app.getCaption(), "Vireholm - Quillomer - 1.1");
-}
 
 TEST(GameApp, AScreenThatFailsToLoadIsDeletedAndStopsLaterRegistrations) {
     Lifecycle title, simulation;

@@ -3,54 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
-namespace {
-SDL_Event keyDown(SDLKey key) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    event.key.keysym.mod = KMOD_LSHIFT;
-    event.key.keysym.unicode = 'G';
-    return event;
-}
-
-std::vector<uint8_t> sampleRecording() {
-    std::vector<uint8_t> bytes = InputRecording::header();
-    InputRecording::appendTicks(bytes, 1234);
-    SDL_Event motion{};
-    motion.type = SDL_MOUSEMOTION;
-    motion.motion.state = 1;
-    motion.motion.x = 1000;
-    motion.motion.y = 700;
-    motion.motion.xrel = -5;
-    motion.motion.yrel = 3;
-    InputRecording::appendEvent(bytes, motion, false);
-    SDL_Event press{};
-    press.type = SDL_MOUSEBUTTONUP;
-    press.button.button = SDL_BUTTON_RIGHT;
-    press.button.x = 20;
-    press.button.y = 728;
-    InputRecording::appendEvent(bytes, press, false);
-    InputRecording::appendEvent(bytes, keyDown(SDLK_g), true);
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    InputRecording::appendEvent(bytes, quit, false);
-    InputRecording::appendTicks(bytes, 0xFFFFFFFFu);
-    InputRecording::appendEnd(bytes);
-    return bytes;
-}
-} // namespace
-
+// Damaged copies of the shipped demo recording, which starts with a tick reading.
 TEST(InputRecording, RefusesWhatIsNotAWholeRecordingOfThisVersion) {
-    const std::vector<uint8_t> good = sampleRecording();
+    std::ifstream file("data/demo.rec", std::ios::binary);
+    const std::vector<uint8_t> good{std::istreambuf_iterator<char>(file), {}};
+    std::vector<InputRecording::Entry> decoded;
+    std::string reason;
+    ASSERT_TRUE(InputRecording::decode(good, decoded, reason)) << reason;
     std::vector<uint8_t> otherVersion = good, unknownEntry = good, afterEnd = good;
     otherVersion[4] = 2;
     unknownEntry[8] = 'X';
     afterEnd.push_back('T');
+    SDL_Event noKey{};
+    noKey.type = SDL_KEYDOWN;
+    noKey.key.keysym.sym = static_cast<SDLKey>(SDLK_LAST);
     std::vector<uint8_t> unknownKey = InputRecording::header();
-    InputRecording::appendEvent(unknownKey, keyDown(static_cast<SDLKey>(SDLK_LAST)), false);
+    InputRecording::appendEvent(unknownKey, noKey, false);
     InputRecording::appendEnd(unknownKey);
     const struct {
         const char* what;
@@ -60,8 +33,7 @@ TEST(InputRecording, RefusesWhatIsNotAWholeRecordingOfThisVersion) {
         {"empty", {}, "not a Quillomer recording"},
         {"wrong magic", {'Q', 'R', 'E', 'X', 1, 0, 0, 0, 'Z'}, "not a Quillomer recording"},
         {"wrong version", otherVersion, "version 2"},
-        {"cut inside an entry", std::vector<uint8_t>(good.begin(), good.begin() + 11),
-         "truncated"},
+        {"cut inside an entry", std::vector<uint8_t>(good.begin(), good.begin() + 11), "truncated"},
         {"cut between entries", std::vector<uint8_t>(good.begin(), good.end() - 1), "truncated"},
         {"unknown entry", unknownEntry, "unknown entry"},
         {"bytes after the end", afterEnd, "after its end"},
@@ -69,7 +41,7 @@ TEST(InputRecording, RefusesWhatIsNotAWholeRecordingOfThisVersion) {
     };
     for (const auto& test : cases) {
         std::vector<InputRecording::Entry> entries(1);
-        std::string reason;
+        reason.clear();
         EXPECT_FALSE(InputRecording::decode(test.bytes, entries, reason)) << test.what;
         EXPECT_NE(reason.find(test.reason), std::string::npos) << test.what << ": " << reason;
         EXPECT_EQ(entries.size(), 1u) << test.what << ": nothing returned";

@@ -9,6 +9,7 @@
 //      channel order
 //   1  width % 64     2  height % 128     3  cell (signed)     4  alpha threshold
 //   5  pitch minus width x bytes per pixel (signed)     6  palette colours     7  surface alpha
+#include "render/Texturing.h"
 #include "render/UIFontOpenGLSDL.h"
 #include "tests/fuzz/FuzzCheck.h"
 
@@ -35,21 +36,6 @@ const Masks MASKS[4][2][2] = {
     {{{0xFF0000, 0x00FF00, 0x0000FF, 0}, {0x0000FF, 0x00FF00, 0xFF0000, 0}},
      {{0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000},
       {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}}}};
-
-class Input {
-public:
-    Input(const uint8_t* data, size_t size) : data(data), size(size) {}
-    uint8_t next() { return position < size ? data[position++] : 0; }
-
-private:
-    const uint8_t* data;
-    size_t size;
-    size_t position = 0;
-};
-
-struct SurfaceDeleter {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
 
 // The plain scan: every pixel of the cell's rows, little-endian, decoded by SDL_GetRGBA.
 GlyphSpan expectedSpan(SDL_Surface* sheet, const uint8_t* pixels, int cell, Uint8 threshold) {
@@ -82,30 +68,31 @@ GlyphSpan expectedSpan(SDL_Surface* sheet, const uint8_t* pixels, int cell, Uint
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static_assert(SDL_BYTEORDER == SDL_LIL_ENDIAN, "the plain scan reads little-endian pixels");
-    Input input(data, size);
-    const uint8_t format = input.next();
+    size_t position = 0;
+    const auto next = [&]() -> uint8_t { return position < size ? data[position++] : 0; };
+    const uint8_t format = next();
     const int depthIndex = format & 3;
     const int bytesPerPixel = depthIndex + 1;
     const Masks masks = MASKS[depthIndex][(format >> 3) & 1][(format >> 4) & 1];
-    const int width = input.next() % 64;
-    const int height = input.next() % 128;
-    const int cell = static_cast<int8_t>(input.next());
-    const Uint8 threshold = input.next();
-    const int pitch = std::max(0, width * bytesPerPixel + static_cast<int8_t>(input.next()));
-    const int colours = input.next();
-    const Uint8 surfaceAlpha = input.next();
+    const int width = next() % 64;
+    const int height = next() % 128;
+    const int cell = static_cast<int8_t>(next());
+    const Uint8 threshold = next();
+    const int pitch = std::max(0, width * bytesPerPixel + static_cast<int8_t>(next()));
+    const int colours = next();
+    const Uint8 surfaceAlpha = next();
 
     std::vector<SDL_Color> palette(colours);
     if (depthIndex == 0)
         for (SDL_Color& colour : palette)
-            colour = {input.next(), input.next(), input.next(), 0};
+            colour = {next(), next(), next(), 0};
     const size_t pixelBytes = static_cast<size_t>(pitch) * height;
     const std::unique_ptr<uint8_t[]> pixels(new uint8_t[pixelBytes]);
     for (size_t i = 0; i < pixelBytes; ++i)
-        pixels[i] = input.next();
+        pixels[i] = next();
 
-    std::unique_ptr<SDL_Surface, SurfaceDeleter> sheet(SDL_CreateRGBSurfaceFrom(
-        pixels.get(), width, height, 8 * bytesPerPixel, pitch, masks.r, masks.g, masks.b, masks.a));
+    const SurfacePtr sheet(SDL_CreateRGBSurfaceFrom(pixels.get(), width, height, 8 * bytesPerPixel,
+                                                    pitch, masks.r, masks.g, masks.b, masks.a));
     if (!sheet)
         return 0; // a shape the SDL in use refuses (sdl12-compat turns down some empty ones)
     if (depthIndex == 0) {

@@ -35,7 +35,8 @@ Positions scatteredPositions(int count, unsigned seed) {
 }
 
 /// Draws sprites over a coloured backdrop (so multiply and normal blending show) one image.draw
-/// at a time and batched, and expects the same window, pixel for pixel.
+/// at a time and batched (last), and expects the same window, pixel for pixel, and the GL
+/// state the batch must restore as it was.
 class SpriteBatchDraw : public Drawing2D {
 protected:
     void SetUp() override {
@@ -48,15 +49,17 @@ protected:
 
     void expectSamePixels(SpriteBatch& batch, UIImage& sprite, int blendMode, const float rgba[4],
                           const Positions& positions) {
-        std::vector<Pixel> frames[2]; // batched, then one at a time
-        for (bool oneAtATime : {false, true}) {
+        std::vector<Pixel> frames[2]; // batched, one at a time
+        for (bool oneAtATime : {true, false}) {
             clearScreen(0, 0, 0);
             backdrop->drawAt(0, 0);
             batch.setOneAtATime(oneAtATime);
+            const std::vector<float> before = restorableState();
             batch.begin(sprite, blendMode, rgba);
             for (const auto& [x, y] : positions)
                 batch.add(x, y);
             batch.flush();
+            EXPECT_EQ(restorableState(), before) << "blend mode " << blendMode;
             frames[oneAtATime] = GLWindow::readRegion(0, 0, GLWindow::WIDTH, GLWindow::HEIGHT);
         }
         const auto [batched, reference] =
@@ -105,24 +108,18 @@ TEST_F(SpriteBatchDraw, GivesTheSamePixelsAsOneDrawPerSprite) {
     EXPECT_EQ(small.getStorageFloats(), storage);
 }
 
-TEST_F(SpriteBatchDraw, LeavesGLStateAsItWasButForTheColourAndTexture) {
+// Mode 3 is no blend mode: the caller's blend function stays. The batch leaves its colour and
+// texture set.
+TEST_F(SpriteBatchDraw, LeavesItsColourAndTextureAndTheCallersBlendFunction) {
     SpriteBatch batch(16);
     const float rgba[4] = {0.25f, 0.5f, 0.75f, 1};
-    glTranslatef(2, 3, 0); // a model-view matrix of its own, to be restored
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    const std::vector<float> before = restorableState();
-    for (int blendMode : {0, 1, 2, 3}) {
-        batch.begin(*flare, blendMode, rgba);
-        batch.add(100, 100);
-        batch.add(140.5f, 100.25f);
-        batch.flush();
-        EXPECT_EQ(restorableState(), before) << blendMode;
-        GLfloat colour[4];
-        glGetFloatv(GL_CURRENT_COLOR, colour);
-        EXPECT_EQ(colour[1], 0.5f);
-        EXPECT_EQ(static_cast<GLuint>(glInteger(GL_TEXTURE_BINDING_2D)),
-                  static_cast<const UIImageOpenGL&>(*flare).getTexture());
-    }
+    expectSamePixels(batch, *flare, 3, rgba, {{100, 100}, {140.5f, 100.25f}});
+    GLfloat colour[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_EQ(colour[1], 0.5f);
+    EXPECT_EQ(static_cast<GLuint>(glInteger(GL_TEXTURE_BINDING_2D)),
+              static_cast<const UIImageOpenGL&>(*flare).getTexture());
     EXPECT_EQ(glInteger(GL_MATRIX_MODE), GL_MODELVIEW);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

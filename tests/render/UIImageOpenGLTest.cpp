@@ -10,9 +10,7 @@ namespace {
 
 const float WHITE[4] = {1, 1, 1, 1};
 
-Pixel white(int, int) {
-    return {255, 255, 255, 255};
-}
+const auto white = [](int, int) { return Pixel{255, 255, 255, 255}; };
 
 using UIImageOpenGLDraw = Drawing2D;
 

@@ -1,3 +1,4 @@
+#include "render/Texturing.h"
 #include "tests/screens/SimulationFixture.h"
 #include "tests/support/GLWindow.h"
 
@@ -14,28 +15,17 @@ namespace {
            << actual << " is not near (" << r << ", " << g << ", " << b << ")";
 }
 
-/// Frames of the simulation screen with 83 particles resting where they were born.
+/// Frames of the simulation screen with no particle alive.
 class SceneDrawing : public SimulationFixture {
 public:
-    static void SetUpTestSuite() { gradient = IMG_Load("data/gradient.png"); }
-    static void TearDownTestSuite() { SDL_FreeSurface(gradient); }
-
     void SetUp() override {
         SimulationFixture::SetUp();
         ASSERT_NE(gradient, nullptr);
-        setSlider(PARTICLE_COUNT, 1.0 / 120);
+        setSlider(PARTICLE_COUNT, 0);
     }
     void draw() { screen->draw(nullptr); }
-    /// Runs the tint fade with no particle alive, so that they stay where they are.
-    void fadeTint(int steps) {
-        setSlider(PARTICLE_COUNT, 0);
-        screen->enter(0);
-        step(steps);
-        screen->leave();
-        setSlider(PARTICLE_COUNT, 1.0 / 120);
-    }
-    /// The window pixel expected where the tinted gradient is blended over `scene`.
-    Pixel overlay(int x, int y, Pixel scene, int mode) const {
+    /// Whether window pixel (x, y) shows the tinted gradient blended over `scene`.
+    ::testing::AssertionResult matchesOverlay(int x, int y, Pixel scene, int mode) const {
         const Uint8* texel = static_cast<Uint8*>(gradient->pixels) + y / 2 * gradient->pitch +
                              x / 2 * gradient->format->BytesPerPixel;
         Uint8 rgba[4];
@@ -52,22 +42,17 @@ public:
                                                            : source * alpha + under[c] * (1 - alpha);
             out[c] = static_cast<Uint8>(std::min(255.0f, blended));
         }
-        return {out[0], out[1], out[2], 255};
-    }
-    bool matchesOverlay(int x, int y, Pixel scene, int mode) const {
-        const Pixel expected = overlay(x, y, scene, mode);
-        return near(GLWindow::readPixel(x, y), expected.r, expected.g, expected.b);
+        return near(GLWindow::readPixel(x, y), out[0], out[1], out[2]);
     }
 
-    static SDL_Surface* gradient;
+    const SurfacePtr gradient{IMG_Load("data/gradient.png")};
 };
-
-SDL_Surface* SceneDrawing::gradient = nullptr;
 } // namespace
 
 TEST_F(SceneDrawing, GridOverlayAndCircleBlendAsTheirModesSay) {
-    fadeTint(80);
-    setSlider(PARTICLE_COUNT, 0);
+    screen->enter(0); // the tint fades in
+    step(80);
+    screen->leave();
     key(SDLK_g);
     key(SDLK_u);
     click(959, 704); // gradient mode norm: over everything
@@ -92,7 +77,6 @@ TEST_F(SceneDrawing, GridOverlayAndCircleBlendAsTheirModesSay) {
 }
 
 TEST_F(SceneDrawing, TheBrushCircleShowsOnlyInTheFrameAfterAMotion) {
-    setSlider(PARTICLE_COUNT, 0);
     move(500, 400); // radius 100: the circle passes through (600, 400)
     draw();
     int brightest = 0;

@@ -2,9 +2,11 @@
 
 #include <SDL.h>
 
+#include <utility>
+
 using SimulationScreen = SimulationFixture;
 
-TEST_F(SimulationScreen, NothingStepsBeforeEnterAndLeavingClosesTheAudioDevice) {
+TEST_F(SimulationScreen, NothingStepsBeforeEnterAndLeavingOrDestroyingClosesTheAudioDevice) {
     step(5);
     EXPECT_EQ(model().tint().color()[0], 0.0f) << "nothing happens before enter";
     screen->enter(0);
@@ -13,9 +15,6 @@ TEST_F(SimulationScreen, NothingStepsBeforeEnterAndLeavingClosesTheAudioDevice) 
     EXPECT_GT(model().tint().color()[0], 0.0f);
     screen->leave();
     EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_STOPPED);
-}
-
-TEST_F(SimulationScreen, AnEnteredScreenClosesTheAudioDeviceBeforeItIsDestroyed) {
     screen->enter(0);
     ASSERT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PLAYING);
     screen.reset(); // the device's thread must not run on a freed screen
@@ -25,8 +24,11 @@ TEST_F(SimulationScreen, AnEnteredScreenClosesTheAudioDeviceBeforeItIsDestroyed)
 TEST_F(SimulationScreen, MotionOpensTheGateWithTheCursorsVoiceAndTheRKeyClearsTheField) {
     SoundControls& sound = screen->soundControls();
     EXPECT_FALSE(sound.gateOpen());
-    move(0, 768);
+    move(1024, 0);
     EXPECT_TRUE(sound.gateOpen());
+    EXPECT_FLOAT_EQ(sound.note(), 2.2f);
+    EXPECT_FLOAT_EQ(sound.amplitude(), 1.0f);
+    move(0, 768); // the opposite corner
     EXPECT_FLOAT_EQ(sound.note(), -0.2f);
     EXPECT_FLOAT_EQ(sound.amplitude(), 0.0f);
     move(60, 700);
@@ -75,11 +77,13 @@ TEST_F(SimulationScreen, ADraggedSliderSetsTheModelWithoutStirringOrOpeningTheGa
     move(300, 300);
     EXPECT_TRUE(screen->soundControls().gateOpen());
 
-    getApp()->getRandom()->seed(5);
-    RandomGenerator reference(5);
-    press(AGE + 5 + 120, 33); // Age at 1: every age re-staggered within 300 steps
-    EXPECT_EQ(model().settings().age, 1.0);
-    for (const Particle& particle : model().particles())
-        ASSERT_EQ(particle.age, reference.nextInt31() % 300);
-    release(AGE + 5 + 120, 33);
+    // Age at 0, then at 1: every age re-staggered within 15, then 300 steps.
+    for (const auto& [position, span] : {std::pair{AGE + 5, 15}, {AGE + 5 + 120, 300}}) {
+        getApp()->getRandom()->seed(5);
+        RandomGenerator reference(5);
+        press(position, 33);
+        for (const Particle& particle : model().particles())
+            ASSERT_EQ(particle.age, reference.nextInt31() % span) << position;
+        release(position, 33);
+    }
 }

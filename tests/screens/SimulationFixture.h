@@ -5,6 +5,7 @@
 #include "app/GameApp.h"
 #include "screens/GameState.h"
 #include "tests/screens/ScreenEvents.h"
+#include "tests/support/FieldChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,8 @@
 
 class SimulationFixture : public ::testing::Test {
 public:
-    /// Left edges of the panel's sliders: Age, Color mul, Init X, Init Y, Particle count.
-    enum SliderX { AGE = 20, COLOR_MUL = 160, PARTICLE_COUNT = 580 };
+    /// Left edges of the panel's Age and Particle count sliders.
+    enum SliderX { AGE = 20, PARTICLE_COUNT = 580 };
 
     void SetUp() override {
         std::remove(GameState::STATE_PATH);
@@ -29,12 +30,12 @@ public:
         const SDL_MouseMotionEvent event = motionTo(x, y);
         screen->mouseMove(&event);
     }
-    void press(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
-        const SDL_MouseButtonEvent event = pressAt(x, y, button);
+    void press(int x, int y) {
+        const SDL_MouseButtonEvent event = leftButton(SDL_MOUSEBUTTONDOWN, x, y);
         screen->mouseDown(&event);
     }
-    void release(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
-        const SDL_MouseButtonEvent event = releaseAt(x, y, button);
+    void release(int x, int y) {
+        const SDL_MouseButtonEvent event = leftButton(SDL_MOUSEBUTTONUP, x, y);
         screen->mouseUp(&event);
     }
     void click(int x, int y) {
@@ -56,12 +57,7 @@ public:
         key(SDLK_u);
     }
     const Simulation& model() const { return screen->simulation(); }
-    bool fieldIsZero() const {
-        for (int i = 0; i < FlowField::CELL_COUNT; ++i)
-            if (model().field()[i].x != 0 || model().field()[i].y != 0)
-                return false;
-        return true;
-    }
+    bool fieldIsZero() const { return isAllZero(model().field()); }
 
     std::unique_ptr<GameState> screen;
 };

@@ -10,16 +10,7 @@
 
 namespace {
 SavedState sample(int width, int height) {
-    SavedState state;
-    state.brushRadius = 100;
-    state.gradientMode = 3;
-    state.particleCount = 2500;
-    state.age = 0.3f;
-    state.colorMul = 0.7f;
-    state.initXSpeed = 0.5f;
-    state.initYSpeed = 0.25f;
-    state.width = width;
-    state.height = height;
+    SavedState state{100, 3, 2500, 0.3f, 0.7f, 0.5f, 0.25f, width, height, {}};
     for (int i = 0; i < width * height; ++i)
         state.cells.push_back({static_cast<float>(i), -i / 2.0f});
     return state;

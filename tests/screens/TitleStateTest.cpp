@@ -23,13 +23,6 @@ protected:
         app->setRunning(true);
     }
 
-    void click(int pressX, int pressY, int releaseX, int releaseY) {
-        const SDL_MouseButtonEvent down = pressAt(pressX, pressY);
-        const SDL_MouseButtonEvent up = releaseAt(releaseX, releaseY);
-        title->mouseDown(&down);
-        title->mouseUp(&up);
-    }
-
     GameApp* app = nullptr;
     TitleState* title = nullptr;
 };
@@ -44,26 +37,31 @@ TEST_F(TitleScreen, ButtonsAreCentredOneButtonHeightApart) {
     EXPECT_EQ(exit->getY(), 384 + 2 * play->getHeight());
 }
 
-TEST_F(TitleScreen, PlaySwitchesToTheSimulationOnlyWhileRunning) {
-    app->setRunning(false); // as after an Escape earlier in the same pass
-    click(512, 400, 512, 400);
-    EXPECT_EQ(app->getCurrentState(), title);
-
-    app->setRunning(true);
-    click(512, 400, 512, 400);
-    EXPECT_EQ(app->getCurrentState(), app->getState(GameApp::SIMULATION_SCREEN));
-}
-
-TEST_F(TitleScreen, ReleaseOutsidePlayAndPressesOnLabelsDoNothing) {
-    click(512, 400, 900, 400);
-    click(512, 110, 512, 110); // the title line
-    EXPECT_EQ(app->getCurrentState(), title);
-    EXPECT_TRUE(app->isRunning());
-}
-
-TEST_F(TitleScreen, ExitEndsTheApplication) {
+// Each click starts on the title screen: where it is pressed and released, whether the
+// application was running, and which screen shows after it, running or not.
+TEST_F(TitleScreen, PlayAndExitActOnAClickOnThemWhileRunning) {
     const int exitY = title->getExitButton()->getY() + 10;
-    click(512, exitY, 512, exitY);
-    EXPECT_FALSE(app->isRunning());
-    EXPECT_EQ(app->getCurrentState(), title);
+    const struct {
+        const char* what;
+        bool running;
+        int pressY, releaseX, releaseY;
+        bool simulation, stillRunning;
+    } cases[] = {
+        {"play", true, 400, 512, 400, true, true},
+        {"play after an Escape earlier in the pass", false, 400, 512, 400, false, false},
+        {"play released outside", true, 400, 900, 400, false, true},
+        {"the title line", true, 110, 512, 110, false, true},
+        {"exit", true, exitY, 512, exitY, false, false},
+    };
+    for (const auto& c : cases) {
+        app->setRunning(c.running);
+        app->changeState(GameApp::TITLE_SCREEN);
+        const SDL_MouseButtonEvent down = leftButton(SDL_MOUSEBUTTONDOWN, 512, c.pressY);
+        const SDL_MouseButtonEvent up = leftButton(SDL_MOUSEBUTTONUP, c.releaseX, c.releaseY);
+        title->mouseDown(&down);
+        title->mouseUp(&up);
+        const State* expected = c.simulation ? app->getState(GameApp::SIMULATION_SCREEN) : title;
+        EXPECT_EQ(app->getCurrentState(), expected) << c.what;
+        EXPECT_EQ(app->isRunning(), c.stillRunning) << c.what;
+    }
 }

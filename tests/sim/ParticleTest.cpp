@@ -6,16 +6,6 @@
 #include <limits>
 
 namespace {
-Particle at(float x, float y, int age, float vx = 0, float vy = 0) {
-    Particle particle;
-    particle.age = age;
-    particle.x = x;
-    particle.y = y;
-    particle.vx = vx;
-    particle.vy = vy;
-    return particle;
-}
-
 /// Steps a particle with launch age 77; only a respawn gives it that age.
 bool respawned(Particle particle, const FlowField& field) {
     RandomGenerator random(1);
@@ -27,20 +17,20 @@ bool respawned(Particle particle, const FlowField& field) {
 TEST(Particle, RespawnsWhenItsAgeRunsOutOrItLeavesTheWindow) {
     const FlowField field;
     const struct {
-        Particle particle;
+        Particle particle; // {age, x, y}
         bool expected;
         const char* why;
     } cases[] = {
-        {at(500, 300, 0), true, "a zero-filled particle is reborn on its first step"},
-        {at(500, 300, 1), true, "age 1 dies on its next step"},
-        {at(500, 300, 2), false, "age 2 lives one more step"},
-        {at(-0.01f, 300, 50), true, "left of the window"},
-        {at(1024.0f, 300, 50), true, "at the right edge"},
-        {at(1023.9f, 300, 50), false, "just inside the right edge"},
-        {at(500, 768.0f, 50), true, "at the bottom edge"},
-        {at(500, -0.5f, 50), true, "above the window"},
-        {at(std::nanf(""), 300, 50), true, "x not a number"},
-        {at(500, std::numeric_limits<float>::infinity(), 50), true, "y infinite"},
+        {{0, 500, 300}, true, "a zero-filled particle is reborn on its first step"},
+        {{1, 500, 300}, true, "age 1 dies on its next step"},
+        {{2, 500, 300}, false, "age 2 lives one more step"},
+        {{50, -0.01f, 300}, true, "left of the window"},
+        {{50, 1024.0f, 300}, true, "at the right edge"},
+        {{50, 1023.9f, 300}, false, "just inside the right edge"},
+        {{50, 500, 768.0f}, true, "at the bottom edge"},
+        {{50, 500, -0.5f}, true, "above the window"},
+        {{50, std::nanf(""), 300}, true, "x not a number"},
+        {{50, 500, std::numeric_limits<float>::infinity()}, true, "y infinite"},
     };
     for (const auto& test : cases)
         EXPECT_EQ(respawned(test.particle, field), test.expected) << test.why;
@@ -50,7 +40,7 @@ TEST(Particle, TakesItsCellsVectorAsAccelerationThenMoves) {
     FlowField field;
     field[3 * FlowField::COLUMNS + 2] = {100, -50}; // cell (2, 3): x 24..35, y 36..47
     RandomGenerator random(1);
-    Particle particle = at(30, 40, 10, 1, 0);
+    Particle particle{10, 30, 40, 1, 0}; // age, x, y, vx, vy
     particle.step({0, 0, 100}, field, 1024, 768, random);
     EXPECT_EQ(particle.age, 9);
     EXPECT_FLOAT_EQ(particle.vx, 1.1f);
@@ -66,7 +56,7 @@ TEST(Particle, PositionsOutsideTheGridFeelNoAcceleration) {
     RandomGenerator random(1);
     // Right and bottom bands of the window, where the flat index would leave the grid.
     for (const auto& [x, y] : {std::pair{960.0f, 10.0f}, {1023.5f, 767.5f}, {10.0f, 720.0f}}) {
-        Particle particle = at(x, y, 10);
+        Particle particle{10, x, y};
         particle.step({0, 0, 100}, field, 1024, 768, random);
         EXPECT_EQ(particle.vx, 0) << x << "," << y;
         EXPECT_EQ(particle.vy, 0) << x << "," << y;

@@ -1,20 +1,13 @@
 #include "sim/Simulation.h"
+#include "tests/support/FieldChecks.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <utility>
 
 namespace {
 class SimulationTest : public ::testing::Test {
 protected:
-    bool fieldIsZero() const {
-        for (int i = 0; i < FlowField::CELL_COUNT; ++i)
-            if (simulation.field()[i].x != 0 || simulation.field()[i].y != 0)
-                return false;
-        return true;
-    }
     const FieldVector& cell(int column, int row) const {
         return simulation.field()[row * FlowField::COLUMNS + column];
     }
@@ -68,28 +61,21 @@ TEST_F(SimulationTest, OnlyLiveParticlesStepAndACountOfZeroFreezesThemAll) {
     EXPECT_EQ(particles[2500].age, 0) << "past the live count nothing moves";
 }
 
-TEST_F(SimulationTest, RestaggeringGivesEveryParticleAnAgeWithinTheAgeSpan) {
-    for (const auto& [value, span] : {std::pair{0.0, 15}, {1.0, 300}}) {
-        simulation.settings().age = value;
-        random.seed(5);
-        RandomGenerator reference(5);
-        simulation.restaggerAges();
-        for (const Particle& particle : simulation.particles())
-            ASSERT_EQ(particle.age, reference.nextInt31() % span);
-    }
-}
-
-TEST_F(SimulationTest, CursorSnapsGlidesAndJumpsPastOneHundredTwentyPixels) {
+TEST_F(SimulationTest, CursorSnapsGlidesJumpsPast120PixelsAndClearsTheFieldInTheCorner) {
     simulation.moveCursor(400, 300); // the first motion snaps
     EXPECT_EQ(cursorX(), 400);
-    EXPECT_TRUE(fieldIsZero());
+    EXPECT_TRUE(isAllZero(simulation.field()));
     simulation.moveCursor(520, 300); // exactly 120 pixels: glides a quarter of the way, stirs
     EXPECT_EQ(cursorX(), 430);
     EXPECT_FLOAT_EQ(cell(35, 24).x, 6.0f) << "a fifth of the cursor's 30 pixels";
     simulation.clearField();
     simulation.moveCursor(551, 300); // 121 pixels: jumps without stirring
     EXPECT_EQ(cursorX(), 551);
-    EXPECT_TRUE(fieldIsZero());
+    EXPECT_TRUE(isAllZero(simulation.field()));
+    simulation.moveCursor(600, 330);
+    ASSERT_FALSE(isAllZero(simulation.field()));
+    simulation.moveCursor(1000, 740); // the bottom-right corner clears the field
+    EXPECT_TRUE(isAllZero(simulation.field()));
 }
 
 TEST_F(SimulationTest, StirPushesEveryCellStrictlyInsideTheRadiusAlike) {
@@ -114,41 +100,4 @@ TEST_F(SimulationTest, AResizingDragChangesTheRadiusWithinItsLimits) {
     simulation.brush().resizing = false;
     simulation.moveCursor(500, 100);
     EXPECT_EQ(simulation.brush().radius, 6.0f);
-}
-
-TEST_F(SimulationTest, TheBottomRightCornerClearsTheField) {
-    simulation.moveCursor(500, 300);
-    simulation.moveCursor(560, 330);
-    ASSERT_FALSE(fieldIsZero());
-    simulation.moveCursor(1000, 740);
-    EXPECT_TRUE(fieldIsZero());
-}
-
-TEST_F(SimulationTest, SoundFollowsTheCursorFromCornerToCorner) {
-    simulation.moveCursor(0, 768);
-    EXPECT_FLOAT_EQ(simulation.soundNote(), -0.2f);
-    EXPECT_FLOAT_EQ(simulation.soundAmplitude(), 0.0f);
-    simulation.moveCursor(1024, 0);
-    EXPECT_FLOAT_EQ(simulation.soundNote(), 2.2f);
-    EXPECT_FLOAT_EQ(simulation.soundAmplitude(), 1.0f);
-}
-
-TEST_F(SimulationTest, SaveHoldsTheSettingsAndFieldThatRestoreTakesBack) {
-    for (int x = 300; x < 600; x += 20)
-        simulation.moveCursor(x, 200 + x / 4);
-    simulation.settings().age = 0.75;
-    simulation.settings().particleCount = 0.5;
-    simulation.settings().cycleGradientMode();
-    const SavedState saved = simulation.save();
-    EXPECT_EQ(saved.particleCount, 5000);
-    EXPECT_EQ(saved.gradientMode, 0);
-    EXPECT_EQ(saved.width * saved.height, 4800);
-
-    Simulation other(random, 1024, 768);
-    other.restore(saved);
-    EXPECT_EQ(other.liveCount(), 5000);
-    EXPECT_EQ(other.settings().age, 0.75);
-    EXPECT_EQ(other.settings().gradientMode, GradientMode::Normal);
-    for (int i = 0; i < FlowField::CELL_COUNT; ++i)
-        ASSERT_EQ(other.field()[i].x, simulation.field()[i].x) << i;
 }

@@ -2,6 +2,15 @@
 
 #include <GL/gl.h>
 
+#include <cstdio>
+
+namespace {
+void sayWhyNot() {
+    std::fprintf(stderr, "No OpenGL window (these tests need an X display; try xvfb-run): %s\n",
+                 SDL_GetError());
+}
+} // namespace
+
 std::ostream& operator<<(std::ostream& out, const Pixel& pixel) {
     return out << '(' << int(pixel.r) << ", " << int(pixel.g) << ", " << int(pixel.b) << ", "
                << int(pixel.a) << ')';
@@ -11,7 +20,7 @@ GLWindow::GLWindow() {
     // Connecting to a busy X server can fail for a moment (EAGAIN), so a few tries are made.
     for (int attempt = 1; SDL_Init(SDL_INIT_VIDEO) != 0; ++attempt) {
         if (attempt == 20) {
-            error = SDL_GetError();
+            sayWhyNot();
             return;
         }
         SDL_Delay(50);
@@ -19,7 +28,7 @@ GLWindow::GLWindow() {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
     if (!SDL_SetVideoMode(WIDTH, HEIGHT, 0, SDL_OPENGL)) {
-        error = SDL_GetError();
+        sayWhyNot();
         SDL_Quit();
         return;
     }

@@ -4,7 +4,6 @@
 #include <SDL.h>
 
 #include <ostream>
-#include <string>
 #include <vector>
 
 /// One RGBA pixel read back from the framebuffer or a texture.
@@ -24,11 +23,11 @@ public:
     static const int WIDTH = 1024;
     static const int HEIGHT = 768;
 
-    /// Opens the 1024 x 768 double-buffered OpenGL window with the cursor hidden; see isOpen.
+    /// Opens the 1024 x 768 double-buffered OpenGL window with the cursor hidden; if it
+    /// cannot, says why on stderr (see isOpen).
     GLWindow();
-    /// True when the window and its GL context exist; otherwise getError says why not.
+    /// True when the window and its GL context exist.
     bool isOpen() const { return open; }
-    const std::string& getError() const { return error; }
 
     /// Window pixel (x, y) of the buffer being drawn, origin top-left.
     static Pixel readPixel(int x, int y) { return readRegion(x, y, 1, 1).front(); }
@@ -37,5 +36,4 @@ public:
 
 private:
     bool open = false;
-    std::string error;
 };

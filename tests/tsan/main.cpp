@@ -14,11 +14,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <list>
 #include <memory>
 #include <string>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -30,20 +30,16 @@ int failed(const char* what) {
     return 1;
 }
 
-// A pointer circling over the field, a little further each call.
-SDL_MouseMotionEvent nextMotion(int step) {
-    const double angle = step * 0.05;
-    return motionTo(480 + static_cast<int>(300 * std::cos(angle)),
-                    360 + static_cast<int>(250 * std::sin(angle)));
-}
-
 // Main thread: motion events, fixed steps and a pause and resume of the sound, draining the
 // samples the callback copies out, until the time is up.
 void stirWhileAudioRuns(GameState& screen, AudioCapture& capture) {
     std::list<int> keys;
     const Uint32 start = SDL_GetTicks();
     for (int step = 0; SDL_GetTicks() - start < RUN_MILLISECONDS; ++step) {
-        const SDL_MouseMotionEvent motion = nextMotion(step);
+        // A pointer circling over the field, a little further each step.
+        const SDL_MouseMotionEvent motion =
+            motionTo(480 + static_cast<int>(300 * std::cos(step * 0.05)),
+                     360 + static_cast<int>(250 * std::sin(step * 0.05)));
         screen.mouseMove(&motion);
         if (step % 4 == 0)
             screen.update(SDL_GetTicks(), keys);
@@ -62,11 +58,6 @@ bool gateClosesWithoutMotion(SoundControls& controls) {
     while (controls.gateOpen() && SDL_GetTicks() - start < GATE_LIMIT_MILLISECONDS)
         SDL_Delay(10);
     return !controls.gateOpen();
-}
-
-long fileSize(const std::string& path) {
-    struct stat status {};
-    return stat(path.c_str(), &status) == 0 ? static_cast<long>(status.st_size) : 0;
 }
 } // namespace
 
@@ -94,7 +85,8 @@ int main() {
     const bool gateClosed = gateClosesWithoutMotion(screen.soundControls());
     closeAudio();
     capture.finish(reason);
-    const long received = (fileSize(wavPath) - 44) / 2;
+    std::error_code noFile;
+    const long received = (static_cast<long>(std::filesystem::file_size(wavPath, noFile)) - 44) / 2;
     std::remove(wavPath.c_str());
 
     if (received <= 0)
