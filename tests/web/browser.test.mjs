@@ -62,7 +62,7 @@ async function readStateFile(page) {
   return page.evaluate(() => Array.from(Module.FS.readFile('/save/state.dat')));
 }
 
-test('the page plays: the band, the panel, the particle count, Escape', async () => {
+test('the page plays: the band, the panel, the particle count, fullscreen, Escape', async () => {
   const context = await browser.newContext({ viewport: VIEWPORT });
   const page = await openGame(context);
   const glowing = await band(page);
@@ -83,6 +83,10 @@ test('the page plays: the band, the panel, the particle count, Escape', async ()
   await waitForPasses(page, 3, LIMIT);
   const left = await band(page);
   assert.ok(left < 0.001, `no particles are left (${left} of the band's pixels are bright)`);
+
+  await page.click('#fullscreen');
+  await page.waitForFunction(() => document.fullscreenElement?.contains(document.getElementById('canvas')),
+                             null, { timeout: LIMIT });
 
   await page.keyboard.press('Escape');
   await page.locator('#message').waitFor({ state: 'visible', timeout: LIMIT });
