@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -20,23 +21,37 @@ struct DrawState {
     GLbitfield groups;
     GLint blendSource;
     GLint blendDestination;
-    bool flags[sizeof SAVED_FLAGS / sizeof SAVED_FLAGS[0]];
+    bool flags[std::size(SAVED_FLAGS)];
     bool texturing;
 };
 
 std::vector<DrawState> savedStates;
 bool texturingOn = false;
 
-Uint32 convertPixel(Uint32 pixel, const SDL_PixelFormat& from, const SDL_PixelFormat& to) {
-    const Uint32 fromMasks[] = {from.Rmask, from.Gmask, from.Bmask, from.Amask};
-    const Uint32 toMasks[] = {to.Rmask, to.Gmask, to.Bmask, to.Amask};
-    Uint32 converted = 0;
-    for (int channel = 0; channel < 4; ++channel) {
-        const Uint32 value = (pixel & fromMasks[channel]) >> maskShift(fromMasks[channel]);
-        converted |= (value << maskShift(toMasks[channel])) & toMasks[channel];
+/// Moves the red, green, blue and alpha bytes of one 32-bit pixel layout into another's places.
+class PixelConverter {
+public:
+    PixelConverter(const SDL_PixelFormat& from, const SDL_PixelFormat& to)
+        : fromMasks{from.Rmask, from.Gmask, from.Bmask, from.Amask}, toMasks{to.Rmask, to.Gmask,
+                                                                             to.Bmask, to.Amask} {
+        for (int channel = 0; channel < 4; ++channel) {
+            fromShifts[channel] = maskShift(fromMasks[channel]);
+            toShifts[channel] = maskShift(toMasks[channel]);
+        }
     }
-    return converted;
-}
+    Uint32 operator()(Uint32 pixel) const {
+        Uint32 converted = 0;
+        for (int channel = 0; channel < 4; ++channel) {
+            const Uint32 value = (pixel & fromMasks[channel]) >> fromShifts[channel];
+            converted |= (value << toShifts[channel]) & toMasks[channel];
+        }
+        return converted;
+    }
+
+private:
+    Uint32 fromMasks[4], toMasks[4];
+    int fromShifts[4] = {}, toShifts[4] = {};
+};
 
 Uint32* rowOf(SDL_Surface* surface, int y) {
     return reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
@@ -47,7 +62,7 @@ void pushDrawState(GLbitfield groups) {
     DrawState state{groups, GL_ONE, GL_ZERO, {}, texturingOn};
     glGetIntegerv(BLEND_SRC_RGB, &state.blendSource);
     glGetIntegerv(BLEND_DST_RGB, &state.blendDestination);
-    for (size_t i = 0; i < sizeof SAVED_FLAGS / sizeof SAVED_FLAGS[0]; ++i)
+    for (size_t i = 0; i < std::size(SAVED_FLAGS); ++i)
         state.flags[i] = glIsEnabled(SAVED_FLAGS[i]);
     savedStates.push_back(state);
 }
@@ -63,7 +78,7 @@ void popDrawState() {
         state.flags[0] ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
     }
     if (state.groups & GL_ENABLE_BIT) {
-        for (size_t i = 0; i < sizeof SAVED_FLAGS / sizeof SAVED_FLAGS[0]; ++i)
+        for (size_t i = 0; i < std::size(SAVED_FLAGS); ++i)
             state.flags[i] ? glEnable(SAVED_FLAGS[i]) : glDisable(SAVED_FLAGS[i]);
         setTexturing(state.texturing);
     }
@@ -112,11 +127,12 @@ bool copyPicture(SDL_Surface* source, const SDL_Rect* area, SDL_Surface* staging
     std::memset(staging->pixels, 0, static_cast<size_t>(staging->pitch) * staging->h);
     content->w = static_cast<Uint16>(std::max(width, 0));
     content->h = static_cast<Uint16>(std::max(height, 0));
+    const PixelConverter convert(*source->format, *staging->format);
     for (int y = 0; y < height; ++y) {
         const Uint32* in = rowOf(source, top + y) + left;
         Uint32* out = rowOf(staging, y);
         for (int x = 0; x < width; ++x)
-            out[x] = convertPixel(in[x], *source->format, *staging->format);
+            out[x] = convert(in[x]);
     }
     return true;
 }
