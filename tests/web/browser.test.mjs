@@ -58,6 +58,15 @@ async function brightShare(page, x, y, width, height) {
 const band = page => brightShare(page, 40, 120, 944, 300);
 const sliderRow = page => brightShare(page, 0, 8, 1024, 38);
 
+/// Drags the panel's Particle count slider (x 580..710, y 25..41) to its left end.
+async function emptyTheField(page) {
+  await page.mouse.move(615, 33);
+  await page.mouse.down();
+  await page.mouse.move(500, 33, { steps: 5 });
+  await page.mouse.up();
+  await waitForPasses(page, 3, LIMIT);
+}
+
 async function readStateFile(page) {
   return page.evaluate(() => Array.from(Module.FS.readFile('/save/state.dat')));
 }
@@ -75,12 +84,7 @@ test('the page plays: the band, the panel, the particle count, fullscreen, Escap
   const panelShown = await sliderRow(page);
   assert.ok(panelShown > panelHidden + 0.01, `u shows the panel's sliders (${panelHidden} -> ${panelShown})`);
 
-  // Drag the Particle count slider (x 580..710, y 25..41) to its left end.
-  await page.mouse.move(615, 33);
-  await page.mouse.down();
-  await page.mouse.move(500, 33, { steps: 5 });
-  await page.mouse.up();
-  await waitForPasses(page, 3, LIMIT);
+  await emptyTheField(page);
   const left = await band(page);
   assert.ok(left < 0.001, `no particles are left (${left} of the band's pixels are bright)`);
 
@@ -134,6 +138,7 @@ test('a save survives a reload, and state.dat moves between browser and desktop'
     await page.mouse.move(300 + step * 10, 300 + step * 3);
   await page.keyboard.press('u');
   await waitForPasses(page, 2, LIMIT);
+  await emptyTheField(page);
   await page.mouse.click(75, 744); // "Save state.dat"
   // Saved when the browser's own storage (IndexedDB, kept per mount point) holds it.
   await page.waitForFunction(() => new Promise(resolve => {
@@ -151,6 +156,7 @@ test('a save survives a reload, and state.dat moves between browser and desktop'
   await page.close();
   page = await openGame(context);
   assert.deepEqual(await readStateFile(page), saved, 'the save is there after a reload');
+  assert.ok((await band(page)) < 0.001, 'and was loaded at start: its particle count is 0');
 
   const [download] = await Promise.all([page.waitForEvent('download'), page.click('#download')]);
   assert.deepEqual(Array.from(fs.readFileSync(await download.path())), saved);
