@@ -1,8 +1,8 @@
 #include "app/App.h"
 
-#include "app/Platform.h"
-#include "app/State.h"
-#include "app/reportError.h"
+#include "platform/Platform.h"
+#include "screens/State.h"
+#include "platform/reportError.h"
 
 #include <GL/gl.h>
 
@@ -66,11 +66,6 @@ void App::resetTiming() {
     nextStepTime = 0;
     startTicks = readTicks();
     clock = 0;
-}
-
-void App::run() {
-    while (running)
-        runPass();
 }
 
 void App::runPass() {

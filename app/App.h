@@ -30,8 +30,6 @@ public:
     /// Registers the application object, sets the caption, takes the display surface and
     /// resets the clock; returns true.
     virtual bool init();
-    /// The main loop: runs passes until the application stops running.
-    virtual void run();
     /// Leaves the current screen and enters the one registered under `stateId` (if any).
     virtual void changeState(int stateId);
     /// Leaves the current screen, after which there is none (before screens are deleted).

@@ -1,7 +1,7 @@
 #include "app/DataFolder.h"
 
-#include "app/BuildConfig.h"
-#include "app/Platform.h"
+#include "platform/BuildConfig.h"
+#include "platform/Platform.h"
 
 #include <filesystem>
 #include <system_error>

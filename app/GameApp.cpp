@@ -1,7 +1,7 @@
 #include "app/GameApp.h"
 
 #include "app/DataFolder.h"
-#include "app/State.h"
+#include "screens/State.h"
 #include "render/UIFontOpenGLSDL.h"
 #include "render/UIGraphicsOpenGLSDL.h"
 #include "screens/GameState.h"

@@ -1,7 +1,7 @@
 #include "app/Session.h"
 
 #include "app/GameApp.h"
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "render/Screenshot.h"
 #include "screens/GameState.h"
 

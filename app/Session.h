@@ -4,9 +4,9 @@
 #pragma once
 
 #include "app/CommandLine.h"
-#include "app/InputRecorder.h"
-#include "app/InputReplayer.h"
-#include "app/ReplayExport.h"
+#include "replay/InputRecorder.h"
+#include "replay/InputReplayer.h"
+#include "replay/ReplayExport.h"
 #include "sound/AudioCapture.h"
 
 #include <memory>

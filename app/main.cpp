@@ -1,13 +1,13 @@
 // Program entry: reads the command line, starts SDL, opens the OpenGL display, hides the
 // cursor and runs the application. The application object is never destroyed; SDL shuts
 // down at exit.
-#include "app/BuildConfig.h"
+#include "platform/BuildConfig.h"
 #include "app/CommandLine.h"
-#include "app/Display.h"
+#include "platform/Display.h"
 #include "app/GameApp.h"
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "app/Session.h"
-#include "app/reportError.h"
+#include "platform/reportError.h"
 
 #include <SDL.h>
 
@@ -67,7 +67,13 @@ int main(int argc, char** argv) {
         reportError("Start-up failed", "%s", app->getInitError().c_str());
         return 1;
     }
-    return runMainLoop(*app, [&session, app] {
+    const auto runPass = [app] {
+        if (!app->isRunning())
+            return false;
+        app->runPass();
+        return true;
+    };
+    return runMainLoop(runPass, [&session, app] {
         std::string failure;
         if (!session.finish(*app, failure)) {
             reportError("Quillomer", "%s", failure.c_str());

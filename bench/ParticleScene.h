@@ -2,7 +2,7 @@
 // by brush strokes, all 10000 particles stepped by it, and their flare sprites.
 #pragma once
 
-#include "app/WindowSize.h"
+#include "platform/WindowSize.h"
 #include "render/SpriteBatch.h"
 #include "render/UIGraphicsOpenGLSDL.h"
 #include "render/UIImage.h"

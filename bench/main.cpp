@@ -4,7 +4,7 @@
 // limit (the same pixels as a few full-window quads). Every round measures every pass once; a
 // figure is the median over the rounds, a ratio the median of the ratios within each round.
 // The last three lines are for scripts.
-#include "app/Display.h"
+#include "platform/Display.h"
 #include "bench/ParticleScene.h"
 
 #include <SDL.h>

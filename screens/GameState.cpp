@@ -1,8 +1,8 @@
 #include "screens/GameState.h"
 
 #include "app/GameApp.h"
-#include "app/WindowSize.h"
-#include "app/reportError.h"
+#include "platform/WindowSize.h"
+#include "platform/reportError.h"
 #include "render/UIGraphics.h"
 #include "render/UIImage.h"
 #include "screens/loadScreenImage.h"

@@ -2,7 +2,7 @@
 // scene and the synthesiser's controls, and saves and loads "state.dat".
 #pragma once
 
-#include "app/State.h"
+#include "screens/State.h"
 #include "render/SpriteBatch.h"
 #include "sim/Simulation.h"
 #include "sound/SoundControls.h"

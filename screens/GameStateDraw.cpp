@@ -2,7 +2,7 @@
 // vectors, particle sprites, the brush circle, and the panel.
 #include "screens/GameState.h"
 
-#include "app/WindowSize.h"
+#include "platform/WindowSize.h"
 #include "render/FieldLines.h"
 #include "render/GLPlatform.h"
 #include "render/UIGraphics.h"

@@ -1,7 +1,7 @@
 // The title screen: the title, a version line, and the Play and Exit buttons.
 #pragma once
 
-#include "app/State.h"
+#include "screens/State.h"
 #include "ui/UIEventListener.h"
 #include "ui/UI.h"
 

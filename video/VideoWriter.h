@@ -1,6 +1,6 @@
 // A video file being written: pictures and sound go in, a whole file comes out. VideoFile
 // implements it in the video module, the one library that links FFmpeg; the program loads
-// that module only when it exports (app/VideoModule), so no other run loads FFmpeg.
+// that module only when it exports (replay/VideoModule), so no other run loads FFmpeg.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 #include "app/App.h"
-#include "app/State.h"
+#include "screens/State.h"
 
 #include <gtest/gtest.h>
 

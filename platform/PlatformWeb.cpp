@@ -1,8 +1,7 @@
-#include "app/Platform.h"
+#include "platform/Platform.h"
 
-#include "app/App.h"
-#include "app/BuildConfig.h"
-#include "app/Display.h"
+#include "platform/BuildConfig.h"
+#include "platform/Display.h"
 
 #include <emscripten.h>
 #include <sys/stat.h>
@@ -10,7 +9,7 @@
 #include <utility>
 
 namespace {
-App* loopApp = nullptr;
+std::function<bool()> loopPass;
 std::function<int()> loopFinish;
 ino_t savedStateNode = 0;
 
@@ -33,9 +32,8 @@ void persistNewSave() {
         }););
 }
 
-void runPass() {
-    if (loopApp->isRunning()) {
-        loopApp->runPass();
+void runPageFrame() {
+    if (loopPass()) {
         persistNewSave();
         return;
     }
@@ -66,11 +64,11 @@ std::filesystem::path programFolder() {
     return PROGRAM_FOLDER_IN_BROWSER;
 }
 
-int runMainLoop(App& app, std::function<int()> finish) {
-    loopApp = &app;
+int runMainLoop(std::function<bool()> runPass, std::function<int()> finish) {
+    loopPass = std::move(runPass);
     loopFinish = std::move(finish);
     savedStateNode = stateFileNode();
-    // Never returns: the page calls runPass at every animation frame.
-    emscripten_set_main_loop(runPass, 0, 1);
+    // Never returns: the page calls runPageFrame at every animation frame.
+    emscripten_set_main_loop(runPageFrame, 0, 1);
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "app/ClipTimeline.h"
+#include "replay/ClipTimeline.h"
 
 #include <gtest/gtest.h>
 

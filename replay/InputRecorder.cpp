@@ -1,6 +1,6 @@
-#include "app/InputRecorder.h"
+#include "replay/InputRecorder.h"
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 
 #include <cerrno>
 #include <cstdint>

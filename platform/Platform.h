@@ -1,5 +1,5 @@
-// What differs between the desktop program and the browser build: the main loop, the keyboard
-// state, waiting, and where the program lies. Each platform has its own source file.
+// What differs between the platforms the program runs on: the main loop, the keyboard state,
+// waiting, the cursor and where the program lies. Each platform has its own source file.
 #pragma once
 
 #include <SDL.h>
@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <functional>
 
-class App;
 struct CursorBits;
 
 /// The array SDL keeps of the keys held down now.
@@ -25,7 +24,8 @@ void waitMilliseconds(Uint32 milliseconds);
 /// The folder the running program lies in; empty if unknown. The browser's file system
 /// mirrors the installed layout, so data and modules are found relative to it alike.
 std::filesystem::path programFolder();
-/// Runs the application's passes until it stops, then `finish`, whose value is the exit
-/// code. The desktop loops here and returns it; the browser runs a pass every animation
-/// frame, returns at once, and exits the page's runtime with that code when the run ends.
-int runMainLoop(App& app, std::function<int()> finish);
+/// Runs `runPass` (one pass of the main loop; false once the run has ended) until it ends,
+/// then `finish`, whose value is the exit code. The desktop loops here and returns it; the
+/// browser runs a pass every animation frame, returns at once, and exits the page's runtime
+/// with that code when the run ends.
+int runMainLoop(std::function<bool()> runPass, std::function<int()> finish);

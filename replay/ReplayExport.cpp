@@ -1,6 +1,6 @@
-#include "app/ReplayExport.h"
+#include "replay/ReplayExport.h"
 
-#include "app/WindowSize.h"
+#include "platform/WindowSize.h"
 #include "render/Screenshot.h"
 #include "sound/SoundControls.h"
 

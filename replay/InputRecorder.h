@@ -2,7 +2,7 @@
 // taken from SDL as usual and written to a recording file as they happen.
 #pragma once
 
-#include "app/InputRecording.h"
+#include "replay/InputRecording.h"
 #include "io/FileHandle.h"
 
 #include <SDL.h>

@@ -1,4 +1,4 @@
-#include "app/ExportProgress.h"
+#include "replay/ExportProgress.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "app/InputReplayer.h"
+#include "replay/InputReplayer.h"
 
 #include <gtest/gtest.h>
 

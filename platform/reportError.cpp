@@ -1,4 +1,4 @@
-#include "app/reportError.h"
+#include "platform/reportError.h"
 
 #include <cstdarg>
 #include <cstdio>

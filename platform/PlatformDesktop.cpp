@@ -1,7 +1,6 @@
-#include "app/Platform.h"
+#include "platform/Platform.h"
 
-#include "app/App.h"
-#include "app/Display.h"
+#include "platform/Display.h"
 
 #include <system_error>
 
@@ -33,7 +32,8 @@ std::filesystem::path programFolder() {
     return error ? std::filesystem::path() : program.parent_path();
 }
 
-int runMainLoop(App& app, std::function<int()> finish) {
-    app.run();
+int runMainLoop(std::function<bool()> runPass, std::function<int()> finish) {
+    while (runPass()) {
+    }
     return finish();
 }

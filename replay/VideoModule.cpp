@@ -1,7 +1,7 @@
-#include "app/VideoModule.h"
+#include "replay/VideoModule.h"
 
-#include "app/BuildConfig.h"
-#include "app/Platform.h"
+#include "platform/BuildConfig.h"
+#include "platform/Platform.h"
 
 #include <dlfcn.h>
 

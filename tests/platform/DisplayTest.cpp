@@ -1,4 +1,4 @@
-#include "app/Display.h"
+#include "platform/Display.h"
 
 #include <gtest/gtest.h>
 

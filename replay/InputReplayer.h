@@ -2,7 +2,7 @@
 // recorded events instead of the real ones, so the run steps, saves and draws the same.
 #pragma once
 
-#include "app/InputRecording.h"
+#include "replay/InputRecording.h"
 
 #include <SDL.h>
 

@@ -1,7 +1,7 @@
-#include "app/Display.h"
+#include "platform/Display.h"
 
-#include "app/Platform.h"
-#include "app/WindowSize.h"
+#include "platform/Platform.h"
+#include "platform/WindowSize.h"
 
 #include <cstdio>
 

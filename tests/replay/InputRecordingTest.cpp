@@ -1,4 +1,4 @@
-#include "app/InputRecording.h"
+#include "replay/InputRecording.h"
 
 #include <gtest/gtest.h>
 
