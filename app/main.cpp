@@ -58,7 +58,9 @@ int main(int argc, char** argv) {
     installCursor();
     SDL_ShowCursor(SDL_DISABLE);
 
-    GameApp* app = new GameApp();
+    // Never destroyed: the application lives as long as the process (the browser runs its passes
+    // after main has returned), and SDL shuts down at exit. The static keeps it reachable.
+    static GameApp* const app = new GameApp();
     if (!session.attach(*app, reason)) {
         reportError("Start-up failed", "%s", reason.c_str());
         return 1;
@@ -67,13 +69,13 @@ int main(int argc, char** argv) {
         reportError("Start-up failed", "%s", app->getInitError().c_str());
         return 1;
     }
-    const auto runPass = [app] {
+    const auto runPass = [] {
         if (!app->isRunning())
             return false;
         app->runPass();
         return true;
     };
-    return runMainLoop(runPass, [&session, app] {
+    return runMainLoop(runPass, [&session] {
         std::string failure;
         if (!session.finish(*app, failure)) {
             reportError("Quillomer", "%s", failure.c_str());
