@@ -3,18 +3,20 @@
 // as buttons, fullscreen, and help for the device at hand. Placed after page.js.
 
 const FRAME = { width: 1024, height: 768 };
-const LAYOUT_GAP = 6; // between the picture and the controls, as the page's style has it
 
 // The picture's largest 4:3 size with the controls below it or beside it, whichever is larger.
 function fitToWindow() {
-  const room = { width: page.main.clientWidth - 4, height: page.main.clientHeight - 4 }; // less the padding
+  const style = getComputedStyle(page.main);
+  const gap = parseFloat(style.gap);
+  const room = { width: page.main.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight),
+                 height: page.main.clientHeight - parseFloat(style.paddingTop) - parseFloat(style.paddingBottom) };
   let best = null;
   for (const layout of ['below', 'beside']) {
     page.main.className = layout;
     const bar = page.bar.getBoundingClientRect();
     const below = layout === 'below';
-    const width = below ? room.width : room.width - bar.width - LAYOUT_GAP;
-    const height = below ? room.height - bar.height - LAYOUT_GAP : room.height;
+    const width = below ? room.width : room.width - bar.width - gap;
+    const height = below ? room.height - bar.height - gap : room.height;
     const scale = Math.min(width / FRAME.width, height / FRAME.height);
     if (!best || scale > best.scale)
       best = { layout, scale };

@@ -1,6 +1,6 @@
 // The browser build in Debian's headless chromium, driven with real mouse and key events.
 // Needs build-web (scripts/web build) and, for the comparison, build/quillomer and a display.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -8,20 +8,12 @@ import os from 'node:os';
 import path from 'node:path';
 import { dragInProgram, pagePoint, panelLayout, waitForPasses } from '../../web/browser.mjs';
 import { LIMIT, REPO, STATE_FILE_SIZE, band, clickAt, loudestSound, openGame, readStateFile, recordSound, sliderRow,
-         startSite, waitForKeptSave } from './support.mjs';
+         useSite, waitForKeptSave } from './support.mjs';
 
 const VIEWPORT = { width: 1024, height: 820 };
 const panel = panelLayout();
 
-let site, browser, stop;
-
-before(async () => {
-  ({ site, browser, close: stop } = await startSite());
-});
-
-after(async () => {
-  await stop?.();
-});
+const web = useSite();
 
 /// Presses `key` with the mouse over the picture.
 async function pressOver(page, key) {
@@ -38,8 +30,8 @@ async function emptyTheField(page) {
 }
 
 test('the page plays: the band, the panel, the particle count, fullscreen, Escape', async () => {
-  const context = await browser.newContext({ viewport: VIEWPORT });
-  const page = await openGame(context, site);
+  const context = await web.browser.newContext({ viewport: VIEWPORT });
+  const page = await openGame(context, web.site);
   const glowing = await band(page);
   assert.ok(glowing > 0.05, `the particle band glows (${glowing} of its pixels are bright)`);
 
@@ -65,9 +57,9 @@ test('the page plays: the band, the panel, the particle count, fullscreen, Escap
 });
 
 test('stirring makes sound and rest fades it', async () => {
-  const context = await browser.newContext({ viewport: VIEWPORT });
+  const context = await web.browser.newContext({ viewport: VIEWPORT });
   await recordSound(context);
-  const page = await openGame(context, site);
+  const page = await openGame(context, web.site);
   await clickAt(page, 512, 600);
   assert.equal(await page.isHidden('#sound-hint'), true, 'the first click hides the sound hint');
 
@@ -88,8 +80,8 @@ test('stirring makes sound and rest fades it', async () => {
 });
 
 test('a save survives a reload, and state.dat moves between browser and desktop', async () => {
-  const context = await browser.newContext({ viewport: VIEWPORT, acceptDownloads: true });
-  let page = await openGame(context, site);
+  const context = await web.browser.newContext({ viewport: VIEWPORT, acceptDownloads: true });
+  let page = await openGame(context, web.site);
   for (let step = 0; step < 40; ++step) {
     const point = await pagePoint(page, 300 + step * 10, 300 + step * 3);
     await page.mouse.move(point.x, point.y);
@@ -102,7 +94,7 @@ test('a save survives a reload, and state.dat moves between browser and desktop'
   assert.equal(saved.length, STATE_FILE_SIZE);
 
   await page.close();
-  page = await openGame(context, site);
+  page = await openGame(context, web.site);
   assert.deepEqual(await readStateFile(page), saved, 'the save is there after a reload');
   assert.ok((await band(page)) < 0.001, 'and was loaded at start: its particle count is 0');
 
@@ -130,9 +122,9 @@ test('the same recording draws the desktop picture, within a small tolerance', a
   execFileSync(path.join(REPO, 'build/quillomer'), ['w', ...run.split(' '), desktopPicture],
                { cwd: REPO, env: { ...process.env, SDL_AUDIODRIVER: 'dummy' }, stdio: 'ignore' });
 
-  const context = await browser.newContext({ viewport: VIEWPORT });
+  const context = await web.browser.newContext({ viewport: VIEWPORT });
   const page = await context.newPage();
-  await page.goto(site + '?args=' + encodeURIComponent(`w ${run.replace('data/', '/share/games/quillomer/')} /tmp/web.png`));
+  await page.goto(web.site + '?args=' + encodeURIComponent(`w ${run.replace('data/', '/share/games/quillomer/')} /tmp/web.png`));
   await page.locator('#message').waitFor({ state: 'visible', timeout: LIMIT });
   assert.match(await page.textContent('#message'), /The run has ended/);
   fs.writeFileSync(webPicture, Buffer.from(await page.evaluate(() => Array.from(Module.FS.readFile('/tmp/web.png')))));
@@ -150,7 +142,7 @@ test('the same recording draws the desktop picture, within a small tolerance', a
 });
 
 test('without WebGL the page says so', async () => {
-  const context = await browser.newContext();
+  const context = await web.browser.newContext();
   await context.addInitScript(() => {
     const getContext = HTMLCanvasElement.prototype.getContext;
     HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
@@ -158,7 +150,7 @@ test('without WebGL the page says so', async () => {
     };
   });
   const page = await context.newPage();
-  await page.goto(site);
+  await page.goto(web.site);
   await page.locator('#message').waitFor({ state: 'visible', timeout: LIMIT });
   assert.match(await page.textContent('#message'), /needs WebGL/);
   await context.close();

@@ -1,11 +1,11 @@
 // The browser build on phones, a laptop and a large screen: the page fits, plays by touch
 // (real touch events through the browser's DevTools protocol), installs and plays offline,
 // and an opened file never costs the save. Needs build-web (scripts/web build).
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { pagePoint, panelLayout, waitForPasses } from '../../web/browser.mjs';
 import { LIMIT, STATE_FILE_SIZE, band, clickAt, detail, keptStateFile, loudestSound, openGame, recordSound, sliderRow,
-         startSite, waitForKeptSave } from './support.mjs';
+         useSite, waitForKeptSave } from './support.mjs';
 
 const DEVICES = [
   { name: 'phone upright', viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
@@ -15,15 +15,7 @@ const DEVICES = [
 ];
 const panel = panelLayout();
 
-let site, browser, stop;
-
-before(async () => {
-  ({ site, browser, close: stop } = await startSite());
-});
-
-after(async () => {
-  await stop?.();
-});
+const web = useSite();
 
 /// Real touches: `frames` is a list of finger lists, each finger a program pixel [x, y]; the
 /// first starts the touch, the others move it, then every finger lifts.
@@ -48,13 +40,12 @@ async function savedBrushRadius(page, press) {
   return Buffer.from(bytes).readFloatLE(0);
 }
 
-
 for (const device of DEVICES) {
   test(`${device.name} (${device.viewport.width} x ${device.viewport.height}): fits, plays by touch, the page's keys`, async () => {
     const { name, ...options } = device;
-    const context = await browser.newContext(options);
+    const context = await web.browser.newContext(options);
     await recordSound(context);
-    const page = await openGame(context, site);
+    const page = await openGame(context, web.site);
 
     // The picture at 4:3 and every control inside the window, and nothing to scroll.
     const layout = await page.evaluate(() => {
@@ -120,8 +111,8 @@ for (const device of DEVICES) {
 }
 
 test('after one visit the page plays offline, and it can be installed', async () => {
-  const context = await browser.newContext({ viewport: { width: 844, height: 390 }, isMobile: true, hasTouch: true });
-  let page = await openGame(context, site);
+  const context = await web.browser.newContext({ viewport: { width: 844, height: 390 }, isMobile: true, hasTouch: true });
+  let page = await openGame(context, web.site);
   await page.evaluate(() => navigator.serviceWorker.ready);
 
   const manifest = await page.evaluate(async () => {
@@ -133,25 +124,23 @@ test('after one visit the page plays offline, and it can be installed', async ()
       image.onerror = () => resolve('not loaded');
       image.src = new URL(icon.src, link.href);
     })));
-    return { ...parsed, loaded: sizes };
+    return { name: parsed.name, display: parsed.display, orientation: parsed.orientation,
+             icons: parsed.icons.map(icon => icon.sizes), loaded: sizes };
   });
-  assert.equal(manifest.name, 'Quillomer');
-  assert.equal(manifest.display, 'fullscreen');
-  assert.equal(manifest.orientation, 'landscape');
-  assert.deepEqual(manifest.icons.map(icon => icon.sizes), ['192x192', '512x512']);
-  assert.deepEqual(manifest.loaded, ['192x192', '512x512']);
+  assert.deepEqual(manifest, { name: 'Quillomer', display: 'fullscreen', orientation: 'landscape',
+                               icons: ['192x192', '512x512'], loaded: ['192x192', '512x512'] });
 
   await context.setOffline(true);
   await page.close();
-  page = await openGame(context, site);
+  page = await openGame(context, web.site);
   assert.ok((await band(page)) > 0.05, 'the program draws its band with no network');
   assert.deepEqual(page.problems, []);
   await context.close();
 });
 
 test('a damaged file opened on the page shows why and keeps the save', async () => {
-  const context = await browser.newContext({ viewport: { width: 1366, height: 657 } });
-  const page = await openGame(context, site);
+  const context = await web.browser.newContext({ viewport: { width: 1366, height: 657 } });
+  const page = await openGame(context, web.site);
   await page.click('[data-key=u]');
   await waitForPasses(page, 2, LIMIT);
   await clickAt(page, panel.SAVE_X, panel.SAVE_Y);

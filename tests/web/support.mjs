@@ -1,5 +1,6 @@
 // What the browser test files share: the site and browser, opening the game, reading its
 // picture, its sound and its saved state.
+import { after, before } from 'node:test';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -11,11 +12,20 @@ export const STATE_FILE_SIZE = 38434;
 // What the runtime and the browser say on every start: notes, not faults.
 const RUNTIME_NOTES = [/^WARNING: using emscripten GL/, /GL Driver Message/];
 
-/// Serves build-web and starts the browser; resolves to { site, browser, close }.
-export async function startSite() {
-  const server = await serveFolder(path.join(REPO, 'build-web'));
-  const browser = await launchBrowser();
-  return { site: server.url, browser, close: async () => { await browser.close(); server.close(); } };
+/// Serves build-web and starts the browser before a file's tests, and stops both after them.
+/// The returned object holds the address (`site`) and the `browser` once they have started.
+export function useSite() {
+  const run = {};
+  before(async () => {
+    run.server = await serveFolder(path.join(REPO, 'build-web'));
+    run.site = run.server.url;
+    run.browser = await launchBrowser();
+  });
+  after(async () => {
+    await run.browser?.close();
+    run.server?.close();
+  });
+  return run;
 }
 
 /// Opens the page in `context` with the program's options and waits for its first frames.
