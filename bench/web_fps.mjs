@@ -3,7 +3,7 @@
 // Run by scripts/web bench; needs build-web.
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { launchBrowser, serveFolder, waitForPasses } from '../web/browser.mjs';
+import { dragInProgram, launchBrowser, pagePoint, panelLayout, serveFolder, waitForPasses } from '../web/browser.mjs';
 
 const SITE = fileURLToPath(new URL('../build-web', import.meta.url));
 const SECONDS = 10;
@@ -17,23 +17,30 @@ async function framesPerSecond(page) {
   return (end[0] - start[0]) / ((end[1] - start[1]) / 1000);
 }
 
+async function pressKey(page, key) {
+  const middle = await pagePoint(page, 512, 384);
+  await page.mouse.move(middle.x, middle.y);
+  await page.keyboard.press(key);
+}
+
 const site = await serveFolder(SITE);
 const browser = await launchBrowser();
-const page = await browser.newPage({ viewport: { width: 1024, height: 820 } });
+// The picture at 1:1 beside the page's controls.
+const page = await browser.newPage({ viewport: { width: 1200, height: 772 } });
 await page.goto(site.url);
 await waitForPasses(page, 5, LIMIT);
+const shown = await page.locator('#canvas').boundingBox();
+console.log(`${path.basename(SITE)}: the picture is shown at ${shown.width} x ${shown.height}`);
 console.log(`${path.basename(SITE)}: 2500 particles: ${(await framesPerSecond(page)).toFixed(1)} frames/s`);
 
-// Panel open, Particle count (x 580..710, y 25..41) dragged to its right end, panel closed.
-await page.mouse.move(512, 384);
-await page.keyboard.press('u');
+// Panel open, Particle count dragged to its right end, panel closed.
+const panel = panelLayout();
+const sliderMiddle = panel.SLIDER_Y + panel.SLIDER_HEIGHT / 2;
+await pressKey(page, 'u');
 await waitForPasses(page, 2, LIMIT);
-await page.mouse.move(615, 33);
-await page.mouse.down();
-await page.mouse.move(760, 33, { steps: 5 });
-await page.mouse.up();
-await page.mouse.move(512, 384);
-await page.keyboard.press('u');
+await dragInProgram(page, [panel.PARTICLE_COUNT_X + 35, sliderMiddle],
+                    [panel.PARTICLE_COUNT_X + panel.SLIDER_WIDTH + 50, sliderMiddle]);
+await pressKey(page, 'u');
 console.log(`${path.basename(SITE)}: 10000 particles: ${(await framesPerSecond(page)).toFixed(1)} frames/s`);
 await browser.close();
 site.close();

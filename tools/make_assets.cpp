@@ -264,9 +264,10 @@ bool writePictures(const std::string& outDir) {
     return true;
 }
 
-// quillomer-SIZE.png for every size of the freedesktop icon theme's usual set.
+// quillomer-SIZE.png for every size of the freedesktop icon theme's usual set, and the two a
+// web app manifest asks for (192, 512).
 bool writeIcons(const std::string& iconDir) {
-    for (const int side : {16, 32, 48, 64, 128, 256}) {
+    for (const int side : {16, 32, 48, 64, 128, 192, 256, 512}) {
         const std::string path = iconDir + "/quillomer-" + std::to_string(side) + ".png";
         if (!writePNG(path, makeIcon(side))) {
             std::fprintf(stderr, "make_assets: cannot write %s\n", path.c_str());

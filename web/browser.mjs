@@ -6,7 +6,8 @@ import path from 'node:path';
 import { chromium } from 'playwright-core';
 
 const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                '.data': 'application/octet-stream', '.png': 'image/png' };
+                '.data': 'application/octet-stream', '.png': 'image/png',
+                '.webmanifest': 'application/manifest+json' };
 
 /// Serves `folder` on a free localhost port; resolves to { url, close }.
 export async function serveFolder(folder) {
@@ -36,4 +37,28 @@ export function launchBrowser() {
 export async function waitForPasses(page, count, timeout) {
   const start = await page.evaluate(() => window.Module?.passes || 0);
   await page.waitForFunction(target => (window.Module?.passes || 0) >= target, start + count, { timeout });
+}
+
+/// Where the program's pixel (x, y) of its 1024 x 768 frame lies on the page, at whatever
+/// size the page shows the picture.
+export async function pagePoint(page, x, y) {
+  const box = await page.locator('#canvas').boundingBox();
+  return { x: box.x + (x + 0.5) * box.width / 1024, y: box.y + (y + 0.5) * box.height / 768 };
+}
+
+/// Drags the mouse from program pixel `from` to `to` ([x, y] each) in `steps` moves.
+export async function dragInProgram(page, from, to, steps = 5) {
+  const start = await pagePoint(page, ...from), end = await pagePoint(page, ...to);
+  await page.mouse.move(start.x, start.y);
+  await page.mouse.down();
+  await page.mouse.move(end.x, end.y, { steps });
+  await page.mouse.up();
+}
+
+/// The panel's positions in the program's frame, as the desktop build writes them to
+/// build/panel-layout.env (KEY=VALUE lines, window pixels): SLIDER_Y, SLIDER_WIDTH, ...,
+/// PARTICLE_COUNT_X, and button centres SAVE_X, SAVE_Y, ...
+export function panelLayout() {
+  const text = fs.readFileSync(new URL('../build/panel-layout.env', import.meta.url), 'utf8');
+  return Object.fromEntries(text.trim().split('\n').map(line => line.split('=')).map(([key, value]) => [key, Number(value)]));
 }

@@ -1,13 +1,20 @@
-// The page around the program: its arguments, the persistent folder for state.dat, the sound
-// hint, the end of a run, and the buttons that move state.dat between browser and desktop.
-// Emscripten places this before the program's own JavaScript, inside its Module.
+// The page around the program: its arguments, the persistent folder for state.dat, sound and
+// power, the end of a run, the buttons that move state.dat between browser and desktop, and
+// the service worker that keeps the page for offline play. Emscripten places this (with
+// controls.js) before the program's own JavaScript, inside its Module.
 
 const SAVE_FOLDER = '/save';
 const STATE_FILE = SAVE_FOLDER + '/state.dat';
+const OPENED_FILE = '/tmp/opened-state.dat';
 const page = {
+  main: document.querySelector('main'),
+  stage: document.getElementById('stage'),
+  bar: document.getElementById('bar'),
+  help: document.getElementById('help'),
   canvas: document.getElementById('canvas'),
   soundHint: document.getElementById('sound-hint'),
   message: document.getElementById('message'),
+  running: true,
 };
 
 function showMessage(text) {
@@ -16,12 +23,12 @@ function showMessage(text) {
 }
 
 // A message about the buttons, gone after a few seconds.
-function showNotice(text) {
+function showNotice(text, seconds = 6) {
   showMessage(text);
   setTimeout(function () {
     if (page.message.textContent === text)
       page.message.hidden = true;
-  }, 6000);
+  }, seconds * 1000);
 }
 
 function hasWebGL() {
@@ -57,21 +64,25 @@ Module['preRun'].push(function () {
 Module['postMainLoop'] = function () { Module['passes'] = (Module['passes'] || 0) + 1; };
 
 Module['onExit'] = function (code) {
+  page.running = false;
   page.soundHint.hidden = true;
   showMessage(code === 0 ? 'The run has ended. Reload the page to play again.'
                          : 'Quillomer stopped with an error (see the browser console). Reload the page to try again.');
 };
 Module['onAbort'] = function (what) {
+  page.running = false;
   showMessage('Quillomer stopped: ' + what + '. Reload the page to try again.');
 };
 
 if (!hasWebGL()) {
   Module['noInitialRun'] = true;
+  page.running = false;
   page.soundHint.hidden = true;
   showMessage('Quillomer needs WebGL, which this browser has switched off or lacks.');
 }
 
-// Browsers start sound only after a gesture on the page; the first click or key starts it.
+// Browsers start sound only inside the handler of a gesture (some only in touchend or click),
+// so the page keeps the program's audio contexts and resumes them there.
 const audioContexts = [];
 for (const name of ['AudioContext', 'webkitAudioContext']) {
   const Original = window[name];
@@ -86,19 +97,36 @@ for (const name of ['AudioContext', 'webkitAudioContext']) {
 }
 function startSound() {
   page.soundHint.hidden = true;
+  if (document.hidden)
+    return;
   for (const context of audioContexts)
     if (context.state === 'suspended')
       context.resume();
 }
-page.canvas.addEventListener('pointerdown', startSound);
-document.addEventListener('keydown', startSound);
+for (const gesture of ['touchend', 'click', 'pointerup', 'keydown'])
+  document.addEventListener(gesture, startSound, true);
+
+// A hidden page neither sounds nor draws; both come back when it is shown again.
+const silenced = [];
+document.addEventListener('visibilitychange', function () {
+  if (!page.running)
+    return;
+  if (document.hidden) {
+    Module['pauseMainLoop']();
+    for (const context of audioContexts)
+      if (context.state === 'running') {
+        silenced.push(context);
+        context.suspend();
+      }
+  } else {
+    Module['resumeMainLoop']();
+    for (const context of silenced.splice(0))
+      context.resume();
+  }
+});
 
 // The right button resizes the brush, so the canvas has no context menu.
 page.canvas.addEventListener('contextmenu', function (event) { event.preventDefault(); });
-
-document.getElementById('fullscreen').addEventListener('click', function () {
-  Module['requestFullscreen'](false, false);
-});
 
 document.getElementById('download').addEventListener('click', function () {
   let bytes;
@@ -115,15 +143,31 @@ document.getElementById('download').addEventListener('click', function () {
   URL.revokeObjectURL(link.href);
 });
 
+// An opened file replaces the save only when the program's own reader accepts it; otherwise
+// the page says why and the save stays as it was.
 document.getElementById('open').addEventListener('change', async function (event) {
   const file = event.target.files[0];
   event.target.value = '';
   if (!file)
     return;
-  FS.writeFile(STATE_FILE, new Uint8Array(await file.arrayBuffer()));
+  const bytes = new Uint8Array(await file.arrayBuffer());
+  FS.writeFile(OPENED_FILE, bytes);
+  const refusal = Module['ccall']('quillomerCheckStateFile', 'string', ['string'], [OPENED_FILE]);
+  FS.unlink(OPENED_FILE);
+  if (refusal) {
+    showNotice(file.name + ' was not opened: ' + refusal + '. Your state.dat is kept.', 15);
+    return;
+  }
+  FS.writeFile(STATE_FILE, bytes);
   FS.syncfs(false, function (error) {
     if (error)
       console.warn('state.dat could not be kept in the browser: ' + error);
   });
   showNotice('Opened ' + file.name + ': press "Load state.dat" in the panel (u) to use it.');
 });
+
+// The service worker keeps the page's files, so a second visit plays with no network.
+if ('serviceWorker' in navigator && location.protocol !== 'file:')
+  navigator.serviceWorker.register('service-worker.js').catch(function (error) {
+    console.info('the page cannot be kept for offline play: ' + error);
+  });

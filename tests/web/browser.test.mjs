@@ -1,85 +1,42 @@
 // The browser build in Debian's headless chromium, driven with real mouse and key events.
 // Needs build-web (scripts/web build) and, for the comparison, build/quillomer and a display.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
-import { launchBrowser, serveFolder, waitForPasses } from '../../web/browser.mjs';
+import { dragInProgram, pagePoint, panelLayout, waitForPasses } from '../../web/browser.mjs';
+import { LIMIT, REPO, STATE_FILE_SIZE, band, clickAt, loudestSound, openGame, readStateFile, recordSound, sliderRow,
+         useSite, waitForKeptSave } from './support.mjs';
 
-const REPO = fileURLToPath(new URL('../..', import.meta.url));
-const SITE = path.join(REPO, 'build-web');
-const STATE_FILE_SIZE = 38434;
-// The canvas then lies at the page's top-left corner, so page and canvas coordinates agree.
 const VIEWPORT = { width: 1024, height: 820 };
-const LIMIT = 180_000; // for waits on the program: software WebGL on a busy machine is slow
-// What the runtime and the browser say on every start: notes, not faults.
-const RUNTIME_NOTES = [/^WARNING: using emscripten GL/, /GL Driver Message/];
+const panel = panelLayout();
 
-let server, site, browser;
+const web = useSite();
 
-before(async () => {
-  server = await serveFolder(SITE);
-  site = server.url;
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
-
-/// Opens the page in `context` with the program's options and waits for its first frames.
-/// The returned page collects every console error, warning and uncaught exception in `problems`.
-async function openGame(context, args = '') {
-  const page = await context.newPage();
-  page.problems = [];
-  page.on('console', message => {
-    const text = message.text();
-    if (['error', 'warning'].includes(message.type()) && !RUNTIME_NOTES.some(note => note.test(text)))
-      page.problems.push(text);
-  });
-  page.on('pageerror', error => page.problems.push(error.message));
-  await page.goto(site + (args ? '?args=' + encodeURIComponent(args) : ''));
-  await waitForPasses(page, 5, LIMIT);
-  return page;
+/// Presses `key` with the mouse over the picture.
+async function pressOver(page, key) {
+  const point = await pagePoint(page, 512, 384);
+  await page.mouse.move(point.x, point.y);
+  await page.keyboard.press(key);
 }
 
-/// The share (0..1) of a canvas rectangle's pixels that are bright: glowing particles, the
-/// panel's labels and tracks; the gradient alone has none.
-async function brightShare(page, x, y, width, height) {
-  const shot = await page.locator('#canvas').screenshot();
-  return Number(execFileSync('convert', ['png:-', '-crop', `${width}x${height}+${x}+${y}`, '-colorspace', 'gray',
-                                         '-threshold', '60%', '-format', '%[fx:mean]', 'info:'], { input: shot }));
-}
-
-const band = page => brightShare(page, 40, 120, 944, 300);
-const sliderRow = page => brightShare(page, 0, 8, 1024, 38);
-
-/// Drags the panel's Particle count slider (x 580..710, y 25..41) to its left end.
+/// Drags the panel's Particle count slider to its left end.
 async function emptyTheField(page) {
-  await page.mouse.move(615, 33);
-  await page.mouse.down();
-  await page.mouse.move(500, 33, { steps: 5 });
-  await page.mouse.up();
+  const middle = panel.SLIDER_Y + panel.SLIDER_HEIGHT / 2;
+  await dragInProgram(page, [panel.PARTICLE_COUNT_X + 35, middle], [panel.PARTICLE_COUNT_X - 80, middle]);
   await waitForPasses(page, 3, LIMIT);
 }
 
-async function readStateFile(page) {
-  return page.evaluate(() => Array.from(Module.FS.readFile('/save/state.dat')));
-}
-
 test('the page plays: the band, the panel, the particle count, fullscreen, Escape', async () => {
-  const context = await browser.newContext({ viewport: VIEWPORT });
-  const page = await openGame(context);
+  const context = await web.browser.newContext({ viewport: VIEWPORT });
+  const page = await openGame(context, web.site);
   const glowing = await band(page);
   assert.ok(glowing > 0.05, `the particle band glows (${glowing} of its pixels are bright)`);
 
   const panelHidden = await sliderRow(page);
-  await page.mouse.move(512, 384);
-  await page.keyboard.press('u');
+  await pressOver(page, 'u');
   await waitForPasses(page, 3, LIMIT);
   const panelShown = await sliderRow(page);
   assert.ok(panelShown > panelHidden + 0.01, `u shows the panel's sliders (${panelHidden} -> ${panelShown})`);
@@ -100,28 +57,19 @@ test('the page plays: the band, the panel, the particle count, fullscreen, Escap
 });
 
 test('stirring makes sound and rest fades it', async () => {
-  const context = await browser.newContext({ viewport: VIEWPORT });
-  // Every buffer the page plays, with its loudest sample.
-  await context.addInitScript(() => {
-    window.soundPeaks = [];
-    const start = AudioBufferSourceNode.prototype.start;
-    AudioBufferSourceNode.prototype.start = function (...args) {
-      const samples = this.buffer.getChannelData(0);
-      window.soundPeaks.push(samples.reduce((peak, sample) => Math.max(peak, Math.abs(sample)), 0));
-      return start.apply(this, args);
-    };
-  });
-  const page = await openGame(context);
-  await page.mouse.click(512, 600);
+  const context = await web.browser.newContext({ viewport: VIEWPORT });
+  await recordSound(context);
+  const page = await openGame(context, web.site);
+  await clickAt(page, 512, 600);
   assert.equal(await page.isHidden('#sound-hint'), true, 'the first click hides the sound hint');
 
-  const loudest = () => page.evaluate(() => Math.max(0, ...window.soundPeaks));
   const deadline = Date.now() + LIMIT;
-  for (let turn = 0; (await loudest()) < 0.05; ++turn) {
+  for (let turn = 0; (await loudestSound(page)) < 0.05; ++turn) {
     assert.ok(Date.now() < deadline, 'stirring made no sound');
     for (let step = 0; step < 24; ++step) {
       const angle = (turn * 24 + step) * Math.PI / 12;
-      await page.mouse.move(512 + 200 * Math.cos(angle), 500 + 150 * Math.sin(angle));
+      const point = await pagePoint(page, 512 + 200 * Math.cos(angle), 500 + 150 * Math.sin(angle));
+      await page.mouse.move(point.x, point.y);
     }
   }
   await page.evaluate(() => { window.soundPeaks = []; });
@@ -132,29 +80,21 @@ test('stirring makes sound and rest fades it', async () => {
 });
 
 test('a save survives a reload, and state.dat moves between browser and desktop', async () => {
-  const context = await browser.newContext({ viewport: VIEWPORT, acceptDownloads: true });
-  let page = await openGame(context);
-  for (let step = 0; step < 40; ++step)
-    await page.mouse.move(300 + step * 10, 300 + step * 3);
+  const context = await web.browser.newContext({ viewport: VIEWPORT, acceptDownloads: true });
+  let page = await openGame(context, web.site);
+  for (let step = 0; step < 40; ++step) {
+    const point = await pagePoint(page, 300 + step * 10, 300 + step * 3);
+    await page.mouse.move(point.x, point.y);
+  }
   await page.keyboard.press('u');
   await waitForPasses(page, 2, LIMIT);
   await emptyTheField(page);
-  await page.mouse.click(75, 744); // "Save state.dat"
-  // Saved when the browser's own storage (IndexedDB, kept per mount point) holds it.
-  await page.waitForFunction(() => new Promise(resolve => {
-    const opening = indexedDB.open('/save');
-    opening.onsuccess = () => {
-      const read = opening.result.transaction('FILE_DATA').objectStore('FILE_DATA').get('/save/state.dat');
-      read.onsuccess = () => resolve(!!read.result);
-      read.onerror = () => resolve(false);
-    };
-    opening.onerror = () => resolve(false);
-  }), null, { timeout: LIMIT, polling: 250 });
-  const saved = await readStateFile(page);
+  await clickAt(page, panel.SAVE_X, panel.SAVE_Y);
+  const saved = await waitForKeptSave(page);
   assert.equal(saved.length, STATE_FILE_SIZE);
 
   await page.close();
-  page = await openGame(context);
+  page = await openGame(context, web.site);
   assert.deepEqual(await readStateFile(page), saved, 'the save is there after a reload');
   assert.ok((await band(page)) < 0.001, 'and was loaded at start: its particle count is 0');
 
@@ -169,7 +109,7 @@ test('a save survives a reload, and state.dat moves between browser and desktop'
   assert.deepEqual(await readStateFile(page), Array.from(fs.readFileSync(desktopSave)));
   await page.keyboard.press('u');
   await waitForPasses(page, 2, LIMIT);
-  await page.mouse.click(195, 744); // "Load state.dat"
+  await clickAt(page, panel.LOAD_X, panel.LOAD_Y);
   await waitForPasses(page, 3, LIMIT);
   assert.deepEqual(page.problems, []);
   await context.close();
@@ -182,9 +122,9 @@ test('the same recording draws the desktop picture, within a small tolerance', a
   execFileSync(path.join(REPO, 'build/quillomer'), ['w', ...run.split(' '), desktopPicture],
                { cwd: REPO, env: { ...process.env, SDL_AUDIODRIVER: 'dummy' }, stdio: 'ignore' });
 
-  const context = await browser.newContext({ viewport: VIEWPORT });
+  const context = await web.browser.newContext({ viewport: VIEWPORT });
   const page = await context.newPage();
-  await page.goto(site + '?args=' + encodeURIComponent(`w ${run.replace('data/', '/share/games/quillomer/')} /tmp/web.png`));
+  await page.goto(web.site + '?args=' + encodeURIComponent(`w ${run.replace('data/', '/share/games/quillomer/')} /tmp/web.png`));
   await page.locator('#message').waitFor({ state: 'visible', timeout: LIMIT });
   assert.match(await page.textContent('#message'), /The run has ended/);
   fs.writeFileSync(webPicture, Buffer.from(await page.evaluate(() => Array.from(Module.FS.readFile('/tmp/web.png')))));
@@ -202,7 +142,7 @@ test('the same recording draws the desktop picture, within a small tolerance', a
 });
 
 test('without WebGL the page says so', async () => {
-  const context = await browser.newContext();
+  const context = await web.browser.newContext();
   await context.addInitScript(() => {
     const getContext = HTMLCanvasElement.prototype.getContext;
     HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
@@ -210,7 +150,7 @@ test('without WebGL the page says so', async () => {
     };
   });
   const page = await context.newPage();
-  await page.goto(site);
+  await page.goto(web.site);
   await page.locator('#message').waitFor({ state: 'visible', timeout: LIMIT });
   assert.match(await page.textContent('#message'), /needs WebGL/);
   await context.close();
