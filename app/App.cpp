@@ -156,6 +156,7 @@ bool App::update() {
     while (nextStepTime < clock) {
         nextStepTime += 1000 / currentState->getRate();
         currentState->update(nextStepTime, pressedKeys);
+        ++steps;
         // A step may switch screens; the next step belongs to the new one.
         if (!currentState)
             break;

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <functional>
 #include <list>
 
@@ -64,6 +65,8 @@ public:
     State* getCurrentState() const { return currentState; }
     /// The smoothed clock in milliseconds since resetTiming.
     Uint32 getClock() const { return clock; }
+    /// How many fixed steps the screens have run.
+    uint64_t getSteps() const { return steps; }
 
     /// The application object registered by init; null before.
     static App* instance();
@@ -82,6 +85,7 @@ private:
     Uint32 clock = 0;
     Uint32 startTicks = 0;
     Uint32 nextStepTime = 0;
+    uint64_t steps = 0;
     std::list<int> pressedKeys;
     const Uint8* keyState = nullptr;
     State* currentState = nullptr;

@@ -28,6 +28,10 @@ bool CommandLine::parse(int argc, char** argv, std::string& reason) {
             version = true;
             continue;
         }
+        if (word == "--autopilot") {
+            autopilot = true;
+            continue;
+        }
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         if (!value) {
             reason = word + " needs a value";
@@ -61,6 +65,10 @@ bool CommandLine::parse(int argc, char** argv, std::string& reason) {
         reason = "--record and --replay cannot be used together";
         return false;
     }
+    if (autopilot && !replayPath.empty()) {
+        reason = "--autopilot and --replay cannot be used together";
+        return false;
+    }
     if (screenshotPath.empty() != (frames == 0)) {
         reason = "--screenshot and --frames go together";
         return false;
@@ -86,7 +94,10 @@ const char* CommandLine::usage() {
            "Escape quit. Save and Load on the panel use state.dat in the working directory.\n"
            "\n"
            "Options:\n"
-           "  --seed N             start both random generators from N\n"
+           "  --autopilot          stir by itself: a path of the seed (or the time) that moves,\n"
+           "                       rests, resizes the brush and changes modes; real input\n"
+           "                       takes over, and it resumes after 10 s without any\n"
+           "  --seed N             start both random generators (and the autopilot) from N\n"
            "  --record FILE        record the run's timing and input to FILE\n"
            "  --replay FILE        replay a recording instead of real input; quits at its end\n"
            "  --screenshot FILE    with --frames N: after N drawn frames, save the window as\n"

@@ -14,6 +14,7 @@ struct CommandLine {
     int frames = 0;                ///< --frames N
     std::string wavPath;           ///< --wav FILE
     std::string videoPath;         ///< --video FILE (with --replay)
+    bool autopilot = false;        ///< --autopilot
     bool help = false;             ///< --help
     bool version = false;          ///< --version
 
