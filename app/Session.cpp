@@ -54,6 +54,9 @@ bool Session::attach(GameApp& app, std::string& reason) {
     }
     if (options.seed)
         app.setSeed(*options.seed);
+    app.setFrameLimit(options.fps);
+    if (options.screensaver && !options.sound)
+        app.setSoundDevice(false);
     if (options.frames > 0)
         app.setFrameObserver([this, &app] { onFrame(app); });
     if (!exporter && !options.wavPath.empty() && !capture.start(options.wavPath, reason))
@@ -124,7 +127,7 @@ bool Session::finish(GameApp& app, std::string& reason) {
 }
 
 void Session::attachLiveInput(GameApp& app) {
-    input = [](SDL_Event& event) { return SDL_PollEvent(&event) != 0; };
+    input = [&app](SDL_Event& event) { return app.pollWindow(event); };
     if (!options.autopilot)
         return;
     // Not a tick reading of the run's clock: a recording holds only the readings the loop takes.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # --autopilot stirs with no hand on the mouse: recorded with --record, the run replays twice
 # to the same picture and state.dat; its particles leave their starting band; the replay's
-# sound is loud where the autopilot stirs and falls silent where it rests.
+# sound is loud where the autopilot stirs and falls silent where it rests. --fps 20 draws no
+# more than 20 frames a second of the replay and leaves its state.dat as it was.
 set -euo pipefail
 source "$(dirname "$0")/lib.bash"
 binary="$1"
@@ -63,4 +64,14 @@ pattern=$(tail -c +45 "$WORK_DIR/sound/sound.wav" | od -A n -t d2 -v | tr -s ' '
         NR % 8820 == 0 { printf "%s", (m > 3000 ? "L" : (m < 100 ? "q" : "-")); m = 0 }')
 echo "$pattern" | grep -qE 'Lq{10,}[q-]*L' \
     || fail "no loud-quiet-loud pattern in the replay's sound: $pattern"
-echo "autopilot: $frames frames replayed twice alike; band share $before -> $after; sound $pattern"
+# --fps 20 over the same replay: frame 200 comes no sooner than 199 twentieths of a second
+# into the recording, and the run saves the same state.dat.
+code=$(run_to_end "$WORK_DIR/fps" "$binary" w --seed 3 --replay "$recording" --fps 20)
+[ "$code" -eq 0 ] || fail "the --fps replay exited with $code: $(cat "$WORK_DIR/fps/log")"
+cmp -s "$WORK_DIR/state.dat" "$WORK_DIR/fps/state.dat" || fail "--fps 20 changed the replay's state.dat"
+code=$(run_to_end "$WORK_DIR/fps-shot" "$binary" w --seed 3 --replay "$recording" --fps 20 \
+    --screenshot shot.png --frames 200)
+at=$(grep -oE 'frame 200, drawn at [0-9]+ ms' "$WORK_DIR/fps-shot/log" | awk '{ print $5 }')
+[ "$code" -eq 0 ] && [ "${at:-0}" -ge $((199 * 50)) ] \
+    || fail "--fps 20: frame 200 at ${at:-?} ms: $(cat "$WORK_DIR/fps-shot/log")"
+echo "autopilot: $frames frames replayed twice alike; band share $before -> $after; sound $pattern; with --fps 20 frame 200 at $at ms"
