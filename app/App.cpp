@@ -13,8 +13,6 @@
 #include <ctime>
 
 namespace {
-App* registeredApp = nullptr;
-
 /// Keypad arrows are stored as the arrow keys they stand for.
 int remapKeypad(int code) {
     switch (code) {
@@ -37,12 +35,7 @@ App::App()
       nextEvent([this](SDL_Event& event) { return pollWindow(event); }),
       readKeyState(keyboardState) {}
 
-App::~App() {
-    if (registeredApp == this)
-        registeredApp = nullptr;
-}
-
-App* App::instance() { return registeredApp; }
+App::~App() = default;
 
 void App::setTimeSource(TickSource ticks, Sleeper sleeper) {
     readTicks = std::move(ticks);
@@ -55,7 +48,6 @@ void App::setInputSource(EventSource events, KeyStateSource keys) {
 }
 
 bool App::init() {
-    registeredApp = this;
     SDL_WM_SetCaption(getCaption(), "");
     screen = SDL_GetVideoSurface();
     acceptEveryEvent();

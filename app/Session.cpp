@@ -4,7 +4,6 @@
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
 #include "render/Screenshot.h"
-#include "screens/GameState.h"
 
 #include <cstdio>
 #include <ctime>
@@ -12,7 +11,11 @@
 
 namespace {
 /// Where the autopilot presses the panel's mode buttons: their centres.
-constexpr AutopilotInput::PanelButtons MODE_BUTTONS{959, 704, 839, 704};
+constexpr AutopilotInput::PanelButtons MODE_BUTTONS{
+    PanelLayout::GRADIENT_MODE.x + PanelLayout::BUTTON_WIDTH / 2,
+    PanelLayout::GRADIENT_MODE.y + PanelLayout::BUTTON_HEIGHT / 2,
+    PanelLayout::PARTICLE_MODE.x + PanelLayout::BUTTON_WIDTH / 2,
+    PanelLayout::PARTICLE_MODE.y + PanelLayout::BUTTON_HEIGHT / 2};
 } // namespace
 
 Session::Session(CommandLine commandLine) : options(std::move(commandLine)) {}
@@ -30,11 +33,6 @@ bool Session::prepare(std::string& reason) {
     exporter = std::make_unique<ReplayExport>(
         ClipTimeline(replayer->firstTicks(), replayer->finalTicks()));
     return exporter->open(options.videoPath, options.wavPath, reason);
-}
-
-SoundControls* Session::playingSound(GameApp& app) {
-    auto* screen = dynamic_cast<GameState*>(app.getCurrentState());
-    return screen && screen->soundPlaying() ? &screen->soundControls() : nullptr;
 }
 
 bool Session::attach(GameApp& app, std::string& reason) {
@@ -82,7 +80,7 @@ void Session::attachReplay(GameApp& app) {
     // Before the run takes a reading, everything due before that instant is made.
     app.setTimeSource(
         [replay, output, &app] {
-            if (!output->advanceTo(replay->peekTicks(), playingSound(app)))
+            if (!output->advanceTo(replay->peekTicks(), app.playingSound()))
                 app.setRunning(false);
             return replay->ticks();
         },
@@ -115,7 +113,7 @@ bool Session::finish(GameApp& app, std::string& reason) {
         const std::string both = options.videoPath.empty() || options.wavPath.empty() ? "" : " or ";
         reason = "stopped before the end of " + options.replayPath + "; nothing was written to " +
                  options.videoPath + both + options.wavPath;
-    } else if (exporter && !exporter->finish(playingSound(app), problem)) {
+    } else if (exporter && !exporter->finish(app.playingSound(), problem)) {
         reason = problem;
     }
     if (!failure.empty())

@@ -15,7 +15,6 @@
 #include <string>
 
 class GameApp;
-class SoundControls;
 
 class Session {
 public:
@@ -35,7 +34,6 @@ private:
     void attachReplay(GameApp& app);
     void attachLiveInput(GameApp& app);
     void onFrame(GameApp& app);
-    static SoundControls* playingSound(GameApp& app);
 
     CommandLine options;
     std::unique_ptr<AutopilotInput> autopilot;
