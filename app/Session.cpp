@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
 #include "render/Screenshot.h"
+#include "screens/PanelLayout.h"
 
 #include <cstdio>
 #include <ctime>

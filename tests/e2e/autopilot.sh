@@ -17,7 +17,7 @@ played() { [ "$(stat -c %s "$live_audio" 2>/dev/null || echo 0)" -ge $(($1 * 441
 wait_until 300 played 40 || fail "the autopilot run did not play 40 seconds"
 # A key takes over from the autopilot: open the panel and save.
 press_key u
-xdotool mousemove 75 744 click 1      # Save state.dat
+xdotool mousemove "$SAVE_X" "$SAVE_Y" click 1 # Save state.dat
 wait_until 120 test -e "$WORK_DIR/state.dat" || fail "the autopilot run saved nothing"
 press_key Escape
 expect_exit 0
