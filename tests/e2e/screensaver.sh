@@ -8,7 +8,18 @@ binary="$1"
 command -v xscreensaver >/dev/null || fail "xscreensaver is not installed"
 start_xvfb 1920x1080 || fail "no 1920 x 1080 display"
 SAVER_PID=""
-trap 'kill "$SAVER_PID" 2>/dev/null; stop_xvfb; rm -rf "$WORK_DIR" "$PROGRAM_LOG"' EXIT
+trap 'kill "$SAVER_PID" 2>/dev/null; stop_xvfb; [ -n "${KEEP_WORK_DIR:-}" ] || rm -rf "$WORK_DIR" "$PROGRAM_LOG"' EXIT
+
+# xscreensaver starts no display mode for root: then it runs as nobody, from a copy of the
+# program and its data that nobody can read wherever the repository lies.
+saver=()
+if [ "$(id -u)" -eq 0 ]; then
+    saver=(runuser -u nobody -- env HOME="$WORK_DIR")
+    chmod 755 "$WORK_DIR"
+fi
+cp "$binary" "$WORK_DIR/quillomer"
+cp -r data "$WORK_DIR/data"
+binary="$WORK_DIR/quillomer"
 
 # A home of its own: the settings name the program as the one display mode.
 export HOME="$WORK_DIR"
@@ -22,11 +33,12 @@ unfade: False
 splash: False
 programs: $binary --root \\n
 SETTINGS
-ln -s "$PWD/data" "$WORK_DIR/data"
-(cd "$WORK_DIR" && exec xscreensaver -no-splash) >"$PROGRAM_LOG" 2>&1 &
+chmod 644 "$HOME/.xscreensaver"
+(cd "$WORK_DIR" && exec "${saver[@]}" xscreensaver -no-splash) >"$PROGRAM_LOG" 2>&1 &
 SAVER_PID=$!
-wait_until 60 xscreensaver-command -time >/dev/null 2>&1 || fail "xscreensaver did not start"
-xscreensaver-command -activate >/dev/null
+command_saver() { "${saver[@]}" xscreensaver-command "$@" >/dev/null 2>&1; }
+wait_until 60 command_saver -time || fail "xscreensaver did not start"
+command_saver -activate
 mode_pid() { pgrep -f -x -- "$binary --root"; }
 wait_until 60 mode_pid >/dev/null || fail "xscreensaver did not start the display mode"
 pid=$(mode_pid)
@@ -44,7 +56,7 @@ for picture in first second; do
     done
 done
 
-xscreensaver-command -deactivate >/dev/null
+command_saver -deactivate
 gone() { ! kill -0 "$pid" 2>/dev/null; }
 wait_until 60 gone || fail "the display mode still runs after the screensaver stopped"
 ! mode_pid >/dev/null || fail "a display mode process remains"
