@@ -93,8 +93,9 @@ bool CommandLine::parse(int argc, char** argv, std::string& reason) {
         reason = "--screenshot and --frames go together";
         return false;
     }
-    if (!videoPath.empty() && (replayPath.empty() || frames > 0)) {
-        reason = "--video renders a whole recording: it needs --replay and takes no --frames";
+    if (!videoPath.empty() && (replayPath.empty() || frames > 0 || fps > 0)) {
+        reason = "--video renders a whole recording at 60 frames/s: it needs --replay and takes "
+                 "no --frames or --fps";
         return false;
     }
     return true;

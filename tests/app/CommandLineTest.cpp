@@ -49,6 +49,7 @@ TEST(CommandLine, RefusesBadOptionsWithAReason) {
         {"--replay", "a", "--video", "a.mp4", "--frames", "5", "--screenshot", "a.png"},
         {"--colour", "red"},
         {"--fps", "0"},
+        {"--replay", "a", "--video", "a.mp4", "--fps", "20"},
         {"--autopilot", "--replay", "a"},
     };
     for (const auto& words : bad) {
