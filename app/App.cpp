@@ -1,6 +1,8 @@
 #include "app/App.h"
 
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
+#include "render/Letterbox.h"
 #include "screens/State.h"
 #include "platform/reportError.h"
 
@@ -30,7 +32,7 @@ int remapKeypad(int code) {
 
 App::App()
     : readTicks(SDL_GetTicks), sleep(waitMilliseconds),
-      nextEvent([](SDL_Event& event) { return SDL_PollEvent(&event) != 0; }),
+      nextEvent([this](SDL_Event& event) { return pollWindow(event); }),
       readKeyState(keyboardState) {}
 
 App::~App() = default;
@@ -66,7 +68,7 @@ void App::runPass() {
     while (nextEvent(event))
         dispatch(event);
     advanceClock();
-    if (update()) {
+    if (update() && frameWanted()) {
         if (currentState)
             currentState->draw(screen);
         glFlush();
@@ -79,6 +81,38 @@ void App::runPass() {
     checkGlError();
     if (passObserver)
         passObserver();
+}
+
+void App::setFrameLimit(int framesPerSecond) {
+    frameInterval = framesPerSecond > 0 ? 1000 / framesPerSecond : 0;
+}
+
+bool App::frameWanted() {
+    // On the smoothed clock, which a replay repeats: the limit takes no tick readings of its own.
+    if (frameInterval && framed && clock - lastFrame < frameInterval)
+        return false;
+    framed = true;
+    lastFrame = clock;
+    return true;
+}
+
+bool App::pollWindow(SDL_Event& event) {
+    if (!SDL_PollEvent(&event))
+        return false;
+    if (!screen || (screen->w == WINDOW_WIDTH && screen->h == WINDOW_HEIGHT))
+        return true;
+    const Letterbox area(screen->w, screen->h, WINDOW_WIDTH, WINDOW_HEIGHT);
+    int x = 0, y = 0;
+    if (event.type == SDL_MOUSEMOTION) {
+        area.toPicture(event.motion.x, event.motion.y, x, y);
+        event.motion.x = static_cast<Uint16>(x);
+        event.motion.y = static_cast<Uint16>(y);
+    } else if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP) {
+        area.toPicture(event.button.x, event.button.y, x, y);
+        event.button.x = static_cast<Uint16>(x);
+        event.button.y = static_cast<Uint16>(y);
+    }
+    return true;
 }
 
 void App::advanceClock() {
@@ -148,6 +182,7 @@ bool App::update() {
     while (nextStepTime < clock) {
         nextStepTime += 1000 / currentState->getRate();
         currentState->update(nextStepTime, pressedKeys);
+        ++steps;
         // A step may switch screens; the next step belongs to the new one.
         if (!currentState)
             break;

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <functional>
 #include <list>
 
@@ -51,8 +52,14 @@ public:
 
     /// Replaces where the loop reads time and how it sleeps.
     void setTimeSource(TickSource ticks, Sleeper sleep);
+    /// Takes the next SDL event with its mouse position in picture pixels (the window may
+    /// show the picture scaled); false when none is waiting. The loop's default event source.
+    bool pollWindow(SDL_Event& event);
     /// Replaces where the loop takes events and the key state from.
     void setInputSource(EventSource events, KeyStateSource keys);
+    /// Draws at most `framesPerSecond` frames a second (0: every frame that is due); the steps
+    /// keep their rate.
+    void setFrameLimit(int framesPerSecond);
     /// Called after each drawn frame, before the buffers are swapped.
     void setFrameObserver(Observer observer) { frameObserver = std::move(observer); }
     /// Called at the end of every pass.
@@ -63,11 +70,14 @@ public:
     State* getCurrentState() const { return currentState; }
     /// The smoothed clock in milliseconds since resetTiming.
     Uint32 getClock() const { return clock; }
+    /// How many fixed steps the screens have run.
+    uint64_t getSteps() const { return steps; }
 
     /// One pass of the main loop: events, clock, due steps, and a frame if one is due.
     void runPass();
 
 private:
+    bool frameWanted();
     void dispatch(const SDL_Event& event);
     void onKeyDown(const SDL_KeyboardEvent& event);
     void advanceClock();
@@ -78,6 +88,10 @@ private:
     Uint32 clock = 0;
     Uint32 startTicks = 0;
     Uint32 nextStepTime = 0;
+    uint64_t steps = 0;
+    Uint32 frameInterval = 0;
+    Uint32 lastFrame = 0;
+    bool framed = false;
     std::list<int> pressedKeys;
     const Uint8* keyState = nullptr;
     State* currentState = nullptr;

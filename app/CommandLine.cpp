@@ -17,7 +17,18 @@ bool parseNumber(const char* text, unsigned long long limit, unsigned long long&
 
 bool CommandLine::parse(int argc, char** argv, std::string& reason) {
     for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
+        std::string word = argv[i];
+        // The screensaver's own words come with one dash or two.
+        if (word == "-root" || word == "-window-id")
+            word = "-" + word;
+        if (word == "--root") {
+            screensaver = true;
+            continue;
+        }
+        if (word == "--sound") {
+            sound = true;
+            continue;
+        }
         if (word.rfind("--", 0) != 0)
             continue; // the video-mode word, and other words as before options existed
         if (word == "--help") {
@@ -26,6 +37,10 @@ bool CommandLine::parse(int argc, char** argv, std::string& reason) {
         }
         if (word == "--version") {
             version = true;
+            continue;
+        }
+        if (word == "--autopilot") {
+            autopilot = true;
             continue;
         }
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
@@ -39,6 +54,11 @@ bool CommandLine::parse(int argc, char** argv, std::string& reason) {
             seed = static_cast<uint32_t>(number);
         } else if (word == "--frames" && parseNumber(value, 1000000000, number) && number > 0) {
             frames = static_cast<int>(number);
+        } else if (word == "--fps" && parseNumber(value, 1000, number) && number > 0) {
+            fps = static_cast<int>(number);
+        } else if (word == "--window-id") {
+            screensaver = true;
+            windowId = value;
         } else if (word == "--record") {
             recordPath = value;
         } else if (word == "--replay") {
@@ -49,7 +69,7 @@ bool CommandLine::parse(int argc, char** argv, std::string& reason) {
             wavPath = value;
         } else if (word == "--video") {
             videoPath = value;
-        } else if (word == "--seed" || word == "--frames") {
+        } else if (word == "--seed" || word == "--frames" || word == "--fps") {
             reason = word + " needs a whole number, not '" + value + "'";
             return false;
         } else {
@@ -61,12 +81,21 @@ bool CommandLine::parse(int argc, char** argv, std::string& reason) {
         reason = "--record and --replay cannot be used together";
         return false;
     }
+    if (screensaver) {
+        autopilot = true;
+        fps = fps ? fps : SCREENSAVER_FPS;
+    }
+    if (autopilot && !replayPath.empty()) {
+        reason = "--autopilot and --replay cannot be used together";
+        return false;
+    }
     if (screenshotPath.empty() != (frames == 0)) {
         reason = "--screenshot and --frames go together";
         return false;
     }
-    if (!videoPath.empty() && (replayPath.empty() || frames > 0)) {
-        reason = "--video renders a whole recording: it needs --replay and takes no --frames";
+    if (!videoPath.empty() && (replayPath.empty() || frames > 0 || fps > 0)) {
+        reason = "--video renders a whole recording at 60 frames/s: it needs --replay and takes "
+                 "no --frames or --fps";
         return false;
     }
     return true;
@@ -86,7 +115,12 @@ const char* CommandLine::usage() {
            "Escape quit. Save and Load on the panel use state.dat in the working directory.\n"
            "\n"
            "Options:\n"
-           "  --seed N             start both random generators from N\n"
+           "  --autopilot          stir by itself: a path of the seed (or the time) that moves,\n"
+           "                       rests, resizes the brush and changes modes; real input\n"
+           "                       takes over, and it resumes after 10 s without any\n"
+           "  --seed N             start both random generators (and the autopilot) from N\n"
+           "  --fps N              draw at most N frames a second (the simulation and the\n"
+           "                       sound keep their pace)\n"
            "  --record FILE        record the run's timing and input to FILE\n"
            "  --replay FILE        replay a recording instead of real input; quits at its end\n"
            "  --screenshot FILE    with --frames N: after N drawn frames, save the window as\n"
@@ -96,6 +130,12 @@ const char* CommandLine::usage() {
            "  --video FILE         with --replay: render the recording offline into a video\n"
            "                       with sound at 60 frames/s, FILE ending in .mp4 (H.264 and\n"
            "                       AAC) or .webm (VP9 and Opus); Ctrl-C stops it\n"
+           "  --root               run as a display mode of the X screensaver: draw into the\n"
+           "                       window in XSCREENSAVER_WINDOW (else the root window)\n"
+           "  --window-id ID       run as a screensaver display mode drawing into window ID;\n"
+           "                       either one turns the autopilot on, draws 30 frames a\n"
+           "                       second unless --fps says otherwise, and is silent\n"
+           "  --sound              with --root or --window-id: play the sound too\n"
            "  --help               print this text\n"
            "  --version            print the version\n";
 }

@@ -1,5 +1,6 @@
 // The program's command line: a first word beginning with 'w' (windowed) or 'f' (full
-// screen) picks the video mode; words beginning with "--" are options.
+// screen) picks the video mode; words beginning with "--" are options. An X screensaver
+// starts its display modes with --root or --window-id ID (also with one dash).
 #pragma once
 
 #include <cstdint>
@@ -12,10 +13,18 @@ struct CommandLine {
     std::string replayPath;        ///< --replay FILE
     std::string screenshotPath;    ///< --screenshot FILE (with --frames N)
     int frames = 0;                ///< --frames N
+    int fps = 0;                   ///< --fps N: at most N frames a second (0: no limit)
     std::string wavPath;           ///< --wav FILE
     std::string videoPath;         ///< --video FILE (with --replay)
+    bool autopilot = false;        ///< --autopilot (always on in a screensaver)
+    bool screensaver = false;      ///< --root or --window-id: a screensaver's display mode
+    std::string windowId;          ///< --window-id ID; empty: XSCREENSAVER_WINDOW or the root
+    bool sound = false;            ///< --sound: a screensaver plays sound too
     bool help = false;             ///< --help
     bool version = false;          ///< --version
+
+    /// Frames a second a screensaver draws unless --fps says otherwise.
+    static constexpr int SCREENSAVER_FPS = 30;
 
     /// Reads the options; false with a reason for an unknown option or a missing or bad value.
     bool parse(int argc, char** argv, std::string& reason);

@@ -4,6 +4,7 @@
 #include "render/UIFontOpenGLSDL.h"
 #include "render/UIGraphicsOpenGLSDL.h"
 #include "screens/GameState.h"
+#include "platform/WindowSize.h"
 #include "screens/State.h"
 #include "screens/TitleState.h"
 
@@ -30,6 +31,7 @@ bool GameApp::init() {
         return fail("the application frame");
     random.seed(startSeed());
     graphics = std::make_unique<UIGraphicsOpenGLSDL>();
+    graphics->setPictureSize(WINDOW_WIDTH, WINDOW_HEIGHT);
     if (!findData())
         return false;
     if (!loadFont("medium", "data/font_medium.png", 1) ||

@@ -2,10 +2,22 @@
 
 #include "app/GameApp.h"
 #include "platform/Platform.h"
+#include "platform/WindowSize.h"
 #include "render/Screenshot.h"
+#include "screens/PanelLayout.h"
 
 #include <cstdio>
+#include <ctime>
 #include <vector>
+
+namespace {
+/// Where the autopilot presses the panel's mode buttons: their centres.
+constexpr AutopilotInput::PanelButtons MODE_BUTTONS{
+    PanelLayout::GRADIENT_MODE.x + PanelLayout::BUTTON_WIDTH / 2,
+    PanelLayout::GRADIENT_MODE.y + PanelLayout::BUTTON_HEIGHT / 2,
+    PanelLayout::PARTICLE_MODE.x + PanelLayout::BUTTON_WIDTH / 2,
+    PanelLayout::PARTICLE_MODE.y + PanelLayout::BUTTON_HEIGHT / 2};
+} // namespace
 
 Session::Session(CommandLine commandLine) : options(std::move(commandLine)) {}
 
@@ -27,17 +39,23 @@ bool Session::prepare(std::string& reason) {
 bool Session::attach(GameApp& app, std::string& reason) {
     if (replayer) {
         attachReplay(app);
-    } else if (!options.recordPath.empty()) {
-        recorder = std::make_unique<InputRecorder>();
-        if (!recorder->open(options.recordPath, reason))
-            return false;
-        InputRecorder* record = recorder.get();
-        app.setTimeSource([record] { return record->ticks(); }, waitMilliseconds);
-        app.setInputSource([record](SDL_Event& event) { return record->poll(event); },
-                           keyboardState);
+    } else {
+        attachLiveInput(app);
+        if (!options.recordPath.empty()) {
+            recorder = std::make_unique<InputRecorder>(input);
+            if (!recorder->open(options.recordPath, reason))
+                return false;
+            InputRecorder* record = recorder.get();
+            app.setTimeSource([record] { return record->ticks(); }, waitMilliseconds);
+            input = [record](SDL_Event& event) { return record->poll(event); };
+        }
+        app.setInputSource(input, keyboardState);
     }
     if (options.seed)
         app.setSeed(*options.seed);
+    app.setFrameLimit(options.fps);
+    if (options.screensaver && !options.sound)
+        app.setSoundDevice(false);
     if (options.frames > 0)
         app.setFrameObserver([this, &app] { onFrame(app); });
     if (!exporter && !options.wavPath.empty() && !capture.start(options.wavPath, reason))
@@ -105,4 +123,17 @@ bool Session::finish(GameApp& app, std::string& reason) {
         reason = "the run ended after " + std::to_string(framesDrawn) + " of " +
                  std::to_string(options.frames) + " frames; no screenshot was taken";
     return reason.empty();
+}
+
+void Session::attachLiveInput(GameApp& app) {
+    input = [&app](SDL_Event& event) { return app.pollWindow(event); };
+    if (!options.autopilot)
+        return;
+    // Not a tick reading of the run's clock: a recording holds only the readings the loop takes.
+    const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
+    autopilot = std::make_unique<AutopilotInput>(
+        AutopilotPath(seed, WINDOW_WIDTH, WINDOW_HEIGHT), MODE_BUTTONS, input,
+        [&app] { return app.getSteps(); });
+    AutopilotInput* hand = autopilot.get();
+    input = [hand](SDL_Event& event) { return hand->poll(event); };
 }

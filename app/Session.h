@@ -1,14 +1,16 @@
-// What the command-line options add to a run: a fixed seed, recording or replaying the
-// input, a screenshot after a number of frames, a WAV copy of the sound, and the offline
+// What the command-line options add to a run: a fixed seed, the autopilot, recording or
+// replaying the input, a screenshot after a number of frames, a WAV copy of the sound, and the offline
 // export of a replay into a video and/or a WAV file.
 #pragma once
 
 #include "app/CommandLine.h"
+#include "replay/AutopilotInput.h"
 #include "replay/InputRecorder.h"
 #include "replay/InputReplayer.h"
 #include "replay/ReplayExport.h"
 #include "sound/AudioCapture.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -30,10 +32,14 @@ public:
 
 private:
     void attachReplay(GameApp& app);
+    void attachLiveInput(GameApp& app);
     void onFrame(GameApp& app);
 
     CommandLine options;
+    std::unique_ptr<AutopilotInput> autopilot;
     std::unique_ptr<InputRecorder> recorder;
+    /// Where the live run takes its events: SDL, through the autopilot and the recorder.
+    std::function<bool(SDL_Event&)> input;
     std::unique_ptr<InputReplayer> replayer;
     std::unique_ptr<ReplayExport> exporter;
     AudioCapture capture;

@@ -7,6 +7,8 @@
 #include "app/GameApp.h"
 #include "platform/Platform.h"
 #include "app/Session.h"
+#include "platform/ScreensaverWindow.h"
+#include "platform/WindowSize.h"
 #include "platform/reportError.h"
 
 #include <SDL.h>
@@ -45,13 +47,25 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    int width = WINDOW_WIDTH;
+    int height = WINDOW_HEIGHT;
+    if (options.screensaver && !adoptScreensaverWindow(options.windowId, width, height, reason)) {
+        std::fprintf(stderr, "quillomer: %s\n", reason.c_str());
+        return 1;
+    }
+
     if (!initSdl()) {
         reportError("Unable to init SDL", "%s", SDL_GetError());
         return 1;
     }
     std::atexit(SDL_Quit);
 
-    if (!openDisplay(argc, argv)) {
+    // A screensaver's window is given to it: it never asks for the full screen.
+    char windowed[] = "w";
+    char* screensaverWords[] = {argv[0], windowed};
+    if (!openDisplay(options.screensaver ? videoModeAttempts(2, screensaverWords)
+                                         : videoModeAttempts(argc, argv),
+                     width, height)) {
         reportError("Unable to set video mode", "%s", SDL_GetError());
         return 1;
     }

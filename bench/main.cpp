@@ -5,6 +5,7 @@
 // figure is the median over the rounds, a ratio the median of the ratios within each round.
 // The last three lines are for scripts.
 #include "platform/Display.h"
+#include "platform/WindowSize.h"
 #include "bench/ParticleScene.h"
 
 #include <SDL.h>
@@ -121,7 +122,7 @@ bool openWindow() {
     }
     char name[] = "particle_bench", windowed[] = "w";
     char* arguments[] = {name, windowed};
-    return openDisplay(2, arguments) != nullptr;
+    return openDisplay(videoModeAttempts(2, arguments), WINDOW_WIDTH, WINDOW_HEIGHT) != nullptr;
 }
 
 const char* verdict(bool met) {

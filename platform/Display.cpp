@@ -1,7 +1,6 @@
 #include "platform/Display.h"
 
 #include "platform/Platform.h"
-#include "platform/WindowSize.h"
 
 #include <cstdio>
 
@@ -90,10 +89,10 @@ SDL_Surface* openVideoMode(int width, int height, int bitsPerPixel, bool fullScr
     return SDL_SetVideoMode(width, height, bitsPerPixel, flags);
 }
 
-SDL_Surface* openDisplay(int argc, char** argv) {
+SDL_Surface* openDisplay(const std::vector<VideoMode>& attempts, int width, int height) {
     SDL_Surface* surface = nullptr;
-    for (const VideoMode& mode : videoModeAttempts(argc, argv)) {
-        surface = openVideoMode(WINDOW_WIDTH, WINDOW_HEIGHT, mode.bitsPerPixel, mode.fullScreen);
+    for (const VideoMode& mode : attempts) {
+        surface = openVideoMode(width, height, mode.bitsPerPixel, mode.fullScreen);
         if (surface && (surface->flags & SDL_OPENGL))
             break;
     }

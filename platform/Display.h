@@ -32,9 +32,9 @@ std::vector<VideoMode> videoModeAttempts(int argc, char** argv);
 /// Sets the OpenGL attributes for the depth and opens the video mode; null on failure.
 SDL_Surface* openVideoMode(int width, int height, int bitsPerPixel, bool fullScreen);
 
-/// Walks the attempts until one yields an OpenGL surface; returns the last surface (null when
-/// the last attempt failed too).
-SDL_Surface* openDisplay(int argc, char** argv);
+/// Walks the attempts until one yields an OpenGL surface of width x height; returns the last
+/// surface (null when the last attempt failed too).
+SDL_Surface* openDisplay(const std::vector<VideoMode>& attempts, int width, int height);
 
 /// The two bit planes and hot spot that SDL_CreateCursor takes for a 32 x 32 cursor.
 struct CursorBits {

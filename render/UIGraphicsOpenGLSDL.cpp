@@ -1,6 +1,7 @@
 #include "render/UIGraphicsOpenGLSDL.h"
 
 #include "render/GLPlatform.h"
+#include "render/Letterbox.h"
 #include "render/Texturing.h"
 #include "render/UIImageOpenGL.h"
 
@@ -28,11 +29,15 @@ void UIGraphicsOpenGLSDL::begin2D() {
     setTexturing(true);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glViewport(0, 0, width, height);
+    const int pictureW = pictureWidth ? pictureWidth : width;
+    const int pictureH = pictureHeight ? pictureHeight : height;
+    const Letterbox area(width, height, pictureW, pictureH);
+    // GL counts viewport rows from the bottom.
+    glViewport(area.x(), height - area.y() - area.height(), area.width(), area.height());
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0, width, height, 0, 0, 1);
+    glOrtho(0, pictureW, pictureH, 0, 0, 1);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();

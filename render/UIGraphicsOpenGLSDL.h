@@ -1,4 +1,5 @@
-// The graphics context over SDL and OpenGL: 2-D frames in window pixels, images from files.
+// The graphics context over SDL and OpenGL: 2-D frames in picture pixels (the window's own,
+// or a picture of fixed size letterboxed into the window), images from files.
 #pragma once
 
 #include "render/UIGraphics.h"
@@ -14,8 +15,14 @@ void clearScreen(float r, float g, float b);
 class UIGraphicsOpenGLSDL : public UIGraphics {
 public:
     /// Saves the enable and colour-buffer state and both matrices, then sets up textured,
-    /// alpha-blended drawing in window pixels with the origin at the top-left corner.
+    /// alpha-blended drawing in picture pixels with the origin at the picture's top-left corner.
     void begin2D() override;
+    /// Draws a picture of this size, scaled into the largest area of its shape in the window
+    /// and centred there; 0 x 0 (the default) draws in window pixels.
+    void setPictureSize(int width, int height) {
+        pictureWidth = width;
+        pictureHeight = height;
+    }
     /// Restores the matrices and state saved by begin2D; leaves the matrix mode GL_PROJECTION.
     void end2D() override;
     /// Makes paths beginning with "data/" name files in `folder` instead (default "data").
@@ -47,5 +54,7 @@ private:
     GLint clampWrapMode();
 
     std::string dataFolder = "data";
+    int pictureWidth = 0;
+    int pictureHeight = 0;
     GLint edgeClamp = 0; // found at the first upload, when a GL context is sure to be current
 };

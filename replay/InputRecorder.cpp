@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+InputRecorder::InputRecorder(EventSource events) : source(std::move(events)) {}
+
 bool InputRecorder::open(const std::string& recordingPath, std::string& reason) {
     path = recordingPath;
     file.reset(std::fopen(path.c_str(), "wb"));
@@ -27,7 +29,7 @@ Uint32 InputRecorder::ticks() {
 }
 
 bool InputRecorder::poll(SDL_Event& event) {
-    while (SDL_PollEvent(&event)) {
+    while (source(event)) {
         if (!InputRecording::isRecorded(event))
             continue;
         std::vector<uint8_t> entry;

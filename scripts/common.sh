@@ -3,8 +3,8 @@
 
 REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake ninja-build g++ pkg-config libsdl1.2-dev libsdl-image1.2-dev libgl-dev
-          libgl1-mesa-dri xvfb xauth xdotool imagemagick libgtest-dev libgmock-dev
-          libfreetype-dev libpng-dev fonts-dejavu-core
+          libgl1-mesa-dri libx11-dev xvfb xauth xdotool xscreensaver imagemagick libgtest-dev
+          libgmock-dev libfreetype-dev libpng-dev fonts-dejavu-core
           clang libclang-rt-dev valgrind
           libavcodec-dev libavformat-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg)
 
@@ -61,14 +61,15 @@ build_program() {
     cmake --build "$REPO_ROOT/build" -j2 --target quillomer
 }
 
-# Starts Xvfb on a display number it picks itself (free of races with other servers
-# starting at the same moment), waits until it answers, and exports DISPLAY.
+# Starts Xvfb (screen 1024x768, or the WIDTHxHEIGHT given) on a display number it picks itself
+# (free of races with other servers starting at the same moment), waits until it answers, and
+# exports DISPLAY.
 # The server is stopped by stop_xvfb (installed as an EXIT trap by the callers).
 XVFB_PID=""
 start_xvfb() {
     local number_file
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 1 100); do
         if [ -s "$number_file" ]; then

@@ -41,7 +41,8 @@ void Simulation::step() {
 
 void Simulation::moveCursor(int x, int y) {
     const Brush::Point from = mouseBrush.glideTo(x, y);
-    if (mouseBrush.cursorX() > width * 9 / 10 && mouseBrush.cursorY() > height * 9 / 10)
+    const Brush::Point corner = clearingCorner(width, height);
+    if (mouseBrush.cursorX() > corner.x && mouseBrush.cursorY() > corner.y)
         clearField();
     mouseBrush.stir(flowField, from);
     if (mouseBrush.resizing)

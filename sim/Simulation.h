@@ -31,6 +31,10 @@ public:
     /// The pointer moved to (x, y): the brush glides, the bottom-right corner clears the field,
     /// the brush stirs, and resizes while `brush().resizing` is set.
     void moveCursor(int x, int y);
+    /// The corner that clears the field: a cursor right of x and below y of the returned point.
+    static Brush::Point clearingCorner(int windowWidth, int windowHeight) {
+        return {windowWidth * 9 / 10, windowHeight * 9 / 10};
+    }
     /// Sets all 4800 vectors to (0, 0).
     void clearField() { flowField.clear(); }
 

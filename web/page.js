@@ -40,9 +40,16 @@ function hasWebGL() {
   return !!gl;
 }
 
-// The query string can pass the program's options, e.g. ?args=w --seed 7 (tests use it).
+// The query string can pass the program's options, e.g. ?args=w --seed 7 (tests use it);
+// ?autopilot lets it stir by itself and ?fps=N draws at most N frames a second, so the page
+// can serve as a live wallpaper.
 const query = new URLSearchParams(location.search);
-Module['arguments'] = (query.get('args') || 'w').trim().split(/\s+/);
+const programWords = (query.get('args') || 'w').trim().split(/\s+/);
+if (query.has('autopilot'))
+  programWords.push('--autopilot');
+if (query.get('fps'))
+  programWords.push('--fps', query.get('fps'));
+Module['arguments'] = programWords;
 Module['canvas'] = page.canvas;
 
 // state.dat lives in the working folder, kept in IndexedDB; it is read back before the
@@ -127,6 +134,14 @@ document.addEventListener('visibilitychange', function () {
 
 // The right button resizes the brush, so the canvas has no context menu.
 page.canvas.addEventListener('contextmenu', function (event) { event.preventDefault(); });
+
+// The program takes its options at start: the autopilot starts with a reload that asks for it.
+const autopilotButton = document.getElementById('autopilot');
+autopilotButton.hidden = query.has('autopilot');
+autopilotButton.addEventListener('click', function () {
+  query.set('autopilot', '');
+  location.search = query.toString();
+});
 
 document.getElementById('download').addEventListener('click', function () {
   let bytes;

@@ -31,6 +31,8 @@ TEST(CommandLine, ReadsOptionsAfterTheVideoModeWord) {
     EXPECT_FALSE(plain.seed.has_value());
     EXPECT_TRUE(parse({"--help"}, plain, reason) && plain.help && !plain.version);
     EXPECT_TRUE(parse({"--version"}, plain, reason) && plain.version);
+    EXPECT_TRUE(parse({"--autopilot", "--fps", "20"}, plain, reason) && plain.autopilot &&
+                plain.fps == 20);
 }
 
 TEST(CommandLine, RefusesBadOptionsWithAReason) {
@@ -46,6 +48,9 @@ TEST(CommandLine, RefusesBadOptionsWithAReason) {
         {"--video", "a.mp4"},
         {"--replay", "a", "--video", "a.mp4", "--frames", "5", "--screenshot", "a.png"},
         {"--colour", "red"},
+        {"--fps", "0"},
+        {"--replay", "a", "--video", "a.mp4", "--fps", "20"},
+        {"--autopilot", "--replay", "a"},
     };
     for (const auto& words : bad) {
         CommandLine line;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Debian package holds the program, all of data/, the menu entry, the icons, the manual
-# page and the copyright file; its dependencies were computed; the menu entry is valid; and
+# page, the copyright file and the screensaver mode with its settings; its dependencies were computed; the menu entry is valid; and
 # the program unpacked under another prefix finds its data from a working directory without
 # one. Usage: deb_contents.sh DEB, under a display, from the repository's root.
 set -euo pipefail
@@ -12,7 +12,8 @@ fail() {
 
 listing=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 expected=(./usr/games/quillomer ./usr/share/applications/quillomer.desktop
-          ./usr/share/man/man6/quillomer.6.gz ./usr/share/doc/quillomer/copyright)
+          ./usr/share/man/man6/quillomer.6.gz ./usr/share/doc/quillomer/copyright
+          ./usr/libexec/xscreensaver/quillomer ./usr/share/xscreensaver/config/quillomer.xml)
 for file in data/*; do
     expected+=("./usr/share/games/quillomer/$(basename "$file")")
 done

@@ -1,0 +1,60 @@
+// The autopilot as an input source: plays an AutopilotPath as the SDL events a player's mouse
+// and keyboard send (motion, a right-button drag, the u key and a click on a mode button), one
+// step of the path per simulation step. Real events pass through; real input takes over at
+// once (a drag is released and a panel the autopilot opened is closed first), and the
+// autopilot comes back after ten seconds of steps without any.
+#pragma once
+
+#include "sim/AutopilotPath.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+
+class AutopilotInput {
+public:
+    /// Takes the next real event; false when none is waiting.
+    using EventSource = std::function<bool(SDL_Event&)>;
+    /// The number of simulation steps run so far.
+    using StepCounter = std::function<uint64_t()>;
+
+    /// Where the panel's mode buttons are pressed, in window pixels.
+    struct PanelButtons {
+        int gradientModeX, gradientModeY;
+        int particleModeX, particleModeY;
+    };
+
+    static constexpr uint64_t IDLE_STEPS = 10 * AutopilotPath::STEPS_PER_SECOND;
+
+    AutopilotInput(AutopilotPath path, PanelButtons buttons, EventSource real, StepCounter steps);
+
+    /// The next event: a real one if one is waiting, else the autopilot's for the steps run
+    /// since the last call; false when there are none.
+    bool poll(SDL_Event& event);
+
+private:
+    bool isPlayerInput(const SDL_Event& event);
+    void takeOver();
+    void catchUp();
+    void play(const AutopilotPath::Step& step);
+    void pushMotion(int x, int y);
+    void pushButton(Uint8 type, Uint8 button, int x, int y);
+    void pushKey(SDLKey key);
+    void togglePanel();
+
+    AutopilotPath path;
+    PanelButtons buttons;
+    EventSource real;
+    StepCounter steps;
+    std::deque<SDL_Event> queue;
+    uint64_t pathSteps = 0;
+    uint64_t resumeAt = 0;
+    bool knowPointer = false;
+    int pointerX = 0, pointerY = 0;  // the real pointer
+    int handX = 0, handY = 0;        // the autopilot's pointer
+    bool dragging = false;
+    bool panelVisible = false;
+    bool panelOpenedHere = false;
+};
