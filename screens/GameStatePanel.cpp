@@ -2,7 +2,6 @@
 // the two labels that name the mode cycles. Built hidden; the u key shows it.
 #include "screens/GameState.h"
 
-#include "app/GameApp.h"
 #include "render/UIImage.h"
 #include "screens/loadScreenImage.h"
 #include "ui/UIButton.h"
@@ -16,7 +15,7 @@ constexpr unsigned CENTRED = ALIGN_CENTER_X | ALIGN_CENTER_Y;
 } // namespace
 
 bool GameState::buildControlPanel() {
-    UIFont* smallFont = getApp()->getFont("small");
+    UIFont* smallFont = context.smallFont;
     sliderTrackImage = loadScreenImage(graphics, "data/slider_h.png", loadFailure);
     sliderThumbImage = loadScreenImage(graphics, "data/slider_h_thumb.png", loadFailure);
     if (!sliderTrackImage || !sliderThumbImage)

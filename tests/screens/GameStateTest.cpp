@@ -79,7 +79,7 @@ TEST_F(SimulationScreen, ADraggedSliderSetsTheModelWithoutStirringOrOpeningTheGa
 
     // Age at 0, then at 1: every age re-staggered within 15, then 300 steps.
     for (const auto& [position, span] : {std::pair{AGE + 5, 15}, {AGE + 5 + 120, 300}}) {
-        getApp()->getRandom()->seed(5);
+        screenServices().random.seed(5);
         RandomGenerator reference(5);
         press(position, 33);
         for (const Particle& particle : model().particles())

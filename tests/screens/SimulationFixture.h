@@ -1,9 +1,9 @@
-// A freshly loaded simulation screen of the running application, driven by SDL event records
-// as the main loop would drive it.
+// A freshly loaded simulation screen, driven by SDL event records as the main loop would drive
+// it.
 #pragma once
 
-#include "app/GameApp.h"
 #include "screens/GameState.h"
+#include "tests/support/ScreenServices.h"
 #include "tests/screens/ScreenEvents.h"
 #include "tests/support/FieldChecks.h"
 
@@ -20,8 +20,8 @@ public:
 
     void SetUp() override {
         std::remove(GameState::STATE_PATH);
-        getApp()->getRandom()->seed(1234);
-        screen = std::make_unique<GameState>(getApp()->getGraphics());
+        screenServices().random.seed(1234);
+        screen = std::make_unique<GameState>(screenServices().context());
         ASSERT_TRUE(screen->load());
     }
     void TearDown() override { std::remove(GameState::STATE_PATH); }
