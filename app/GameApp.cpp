@@ -90,9 +90,13 @@ bool GameApp::fail(const std::string& what) {
     return false;
 }
 
-UIGraphics* GameApp::getGraphics() const { return graphics.get(); }
+UIGraphics* GameApp::getGraphics() const {
+    return graphics.get();
+}
 
-const char* GameApp::getCaption() { return "Vireholm - Quillomer - 1.1"; }
+const char* GameApp::getCaption() {
+    return "Vireholm - Quillomer - 1.1";
+}
 
 State* GameApp::getState(int stateId) {
     const auto found = states.find(stateId);

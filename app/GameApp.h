@@ -8,8 +8,8 @@
 #include "screens/ScreenNavigator.h"
 #include "sim/RandomGenerator.h"
 
-#include <map>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 // Runs the screen tests inside one OpenGL window, with the screens' services made as the program
 // makes them, in a scratch working directory that sees the repository's data/ folder and no
 // state.dat.
-#include "tests/support/ScreenServices.h"
 #include "tests/support/GLWindow.h"
+#include "tests/support/ScreenServices.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,9 @@ std::filesystem::path makeScratchDirectory() {
 }
 } // namespace
 
-ScreenServices& screenServices() { return *services; }
+ScreenServices& screenServices() {
+    return *services;
+}
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);

@@ -4,7 +4,8 @@
 #include "tests/support/GLWindow.h"
 
 namespace {
-std::unique_ptr<UIFont> loadFont(UIGraphicsOpenGLSDL* graphics, const char* path, int letterSpacing) {
+std::unique_ptr<UIFont> loadFont(UIGraphicsOpenGLSDL* graphics, const char* path,
+                                 int letterSpacing) {
     auto font = std::make_unique<UIFontOpenGLSDL>(graphics, path, nullptr, 16);
     if (!font->load())
         return nullptr;
