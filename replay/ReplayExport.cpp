@@ -1,5 +1,6 @@
 #include "replay/ReplayExport.h"
 
+#include "platform/Platform.h"
 #include "platform/WindowSize.h"
 #include "render/Screenshot.h"
 #include "sound/SoundControls.h"
@@ -17,7 +18,7 @@ ReplayExport::~ReplayExport() { abandon(); }
 bool ReplayExport::open(const std::string& videoPath, const std::string& wavPath,
                         std::string& reason) {
     if (!videoPath.empty()) {
-        if (!videoModule.load(reason))
+        if (!videoModule.load(programFolder(), reason))
             return false;
         video = videoModule.newWriter();
         if (!video->open(videoPath, WINDOW_WIDTH, WINDOW_HEIGHT, reason))

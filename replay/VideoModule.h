@@ -5,6 +5,7 @@
 
 #include "video/VideoWriter.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -16,8 +17,10 @@ public:
     VideoModule(const VideoModule&) = delete;
     VideoModule& operator=(const VideoModule&) = delete;
 
-    /// Loads the module from the program's folder; false with a reason naming the file.
-    bool load(std::string& reason);
+    /// Loads the module for the program lying in `programFolder`; false with a reason: how to
+    /// get the module when it is not there (its package, or the build step in a build folder),
+    /// else why the file found could not be loaded.
+    bool load(const std::filesystem::path& programFolder, std::string& reason);
     /// A new, unopened video writer (after a successful load).
     std::unique_ptr<VideoWriter> newWriter() const;
 
