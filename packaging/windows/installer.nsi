@@ -4,7 +4,8 @@
 ; a Start menu entry and an entry in the list of installed programs, and brings an
 ; uninstaller. The Start menu entry starts the program in %APPDATA%\Quillomer, a folder the
 ; player can write, as the program saves state.dat in the folder it starts in.
-Unicode true
+; A 64-bit installer for the 64-bit program (Wine without its 32-bit part runs it too).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
