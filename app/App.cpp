@@ -11,8 +11,6 @@
 #include <ctime>
 
 namespace {
-App* registeredApp = nullptr;
-
 /// Keypad arrows are stored as the arrow keys they stand for.
 int remapKeypad(int code) {
     switch (code) {
@@ -35,12 +33,7 @@ App::App()
       nextEvent([](SDL_Event& event) { return SDL_PollEvent(&event) != 0; }),
       readKeyState(keyboardState) {}
 
-App::~App() {
-    if (registeredApp == this)
-        registeredApp = nullptr;
-}
-
-App* App::instance() { return registeredApp; }
+App::~App() = default;
 
 void App::setTimeSource(TickSource ticks, Sleeper sleeper) {
     readTicks = std::move(ticks);
@@ -53,7 +46,6 @@ void App::setInputSource(EventSource events, KeyStateSource keys) {
 }
 
 bool App::init() {
-    registeredApp = this;
     SDL_WM_SetCaption(getCaption(), "");
     screen = SDL_GetVideoSurface();
     acceptEveryEvent();

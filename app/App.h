@@ -27,8 +27,7 @@ public:
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
-    /// Registers the application object, sets the caption, takes the display surface and
-    /// resets the clock; returns true.
+    /// Sets the caption, takes the display surface and resets the clock; returns true.
     virtual bool init();
     /// Leaves the current screen and enters the one registered under `stateId` (if any).
     virtual void changeState(int stateId);
@@ -64,9 +63,6 @@ public:
     State* getCurrentState() const { return currentState; }
     /// The smoothed clock in milliseconds since resetTiming.
     Uint32 getClock() const { return clock; }
-
-    /// The application object registered by init; null before.
-    static App* instance();
 
     /// One pass of the main loop: events, clock, due steps, and a frame if one is due.
     void runPass();

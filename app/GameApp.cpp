@@ -1,10 +1,10 @@
 #include "app/GameApp.h"
 
 #include "app/DataFolder.h"
-#include "screens/State.h"
 #include "render/UIFontOpenGLSDL.h"
 #include "render/UIGraphicsOpenGLSDL.h"
 #include "screens/GameState.h"
+#include "screens/State.h"
 #include "screens/TitleState.h"
 
 #include <unistd.h>
@@ -17,8 +17,6 @@ std::string workingDirectory() {
     return getcwd(buffer, sizeof buffer) ? buffer : "(unknown)";
 }
 } // namespace
-
-GameApp* getApp() { return dynamic_cast<GameApp*>(App::instance()); }
 
 GameApp::GameApp() = default;
 
@@ -37,12 +35,34 @@ bool GameApp::init() {
     if (!loadFont("medium", "data/font_medium.png", 1) ||
         !loadFont("small", "data/font_small.png", -1))
         return false;
-    registerState(TITLE_SCREEN, new TitleState());
-    registerState(SIMULATION_SCREEN, new GameState(graphics.get()));
+    const ScreenContext context = screenContext();
+    registerState(TITLE_SCREEN, new TitleState(context));
+    auto* simulationScreen = new GameState(context);
+    registerState(SIMULATION_SCREEN, simulationScreen);
     if (!statesOk)
         return fail(screenFailure.empty() ? std::string("a screen") : screenFailure);
+    simulation = simulationScreen;
     changeState(SIMULATION_SCREEN);
     return true;
+}
+
+ScreenContext GameApp::screenContext() {
+    ScreenContext context;
+    context.graphics = graphics.get();
+    context.mediumFont = getFont("medium");
+    context.smallFont = getFont("small");
+    context.random = &random;
+    context.width = getScreenWidth();
+    context.height = getScreenHeight();
+    context.tintSeed = startSeed();
+    context.soundDevice = soundDevice;
+    context.navigator = this;
+    return context;
+}
+
+SoundControls* GameApp::playingSound() {
+    const bool current = simulation && getCurrentState() == simulation;
+    return current && simulation->soundPlaying() ? &simulation->soundControls() : nullptr;
 }
 
 bool GameApp::findData() {
@@ -70,9 +90,13 @@ bool GameApp::fail(const std::string& what) {
     return false;
 }
 
-UIGraphics* GameApp::getGraphics() const { return graphics.get(); }
+UIGraphics* GameApp::getGraphics() const {
+    return graphics.get();
+}
 
-const char* GameApp::getCaption() { return "Vireholm - Quillomer - 1.1"; }
+const char* GameApp::getCaption() {
+    return "Vireholm - Quillomer - 1.1";
+}
 
 State* GameApp::getState(int stateId) {
     const auto found = states.find(stateId);
@@ -103,6 +127,7 @@ void GameApp::releaseResources() {
 
 void GameApp::releaseStates() {
     leaveCurrentState();
+    simulation = nullptr;
     for (auto& entry : states) {
         entry.second->unload();
         entry.second.reset();

@@ -1,27 +1,28 @@
 // The concrete application: owns the graphics context, the named fonts, the screens and the
-// random generator for the life of the program.
+// random generator for the life of the program, hands each screen what it uses, and switches
+// screens or ends the run when a screen asks.
 #pragma once
 
 #include "app/App.h"
+#include "screens/ScreenContext.h"
+#include "screens/ScreenNavigator.h"
 #include "sim/RandomGenerator.h"
 
-#include <map>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 
+class GameState;
+class SoundControls;
 class State;
 class UIFont;
 class UIGraphics;
 class UIGraphicsOpenGLSDL;
 
-class GameApp : public App {
+class GameApp : public App, public ScreenNavigator {
 public:
-    /// Screen ids.
-    static constexpr int TITLE_SCREEN = 1;
-    static constexpr int SIMULATION_SCREEN = 2;
-
     GameApp();
     ~GameApp() override;
 
@@ -35,6 +36,12 @@ public:
     State* getState(int stateId) override;
     /// Deletes the screens, then the fonts.
     virtual void releaseResources();
+
+    /// Leaves the current screen and enters the one registered under `stateId` (if any).
+    void changeState(int stateId) override { App::changeState(stateId); }
+    bool isRunning() const override { return App::isRunning(); }
+    /// Ends the run after the current pass.
+    void quit() override { setRunning(false); }
 
     /// Loads a screen and keeps it under `stateId`; a screen that fails to load is deleted and
     /// stops every later registration.
@@ -55,20 +62,24 @@ public:
     uint32_t startSeed() { return fixedSeed ? *fixedSeed : ticks(); }
 
     /// Whether the simulation screen plays through the audio device (by default it does); an
-    /// offline export plays the synthesiser itself.
+    /// offline export plays the synthesiser itself. Set before init.
     void setSoundDevice(bool use) { soundDevice = use; }
-    bool usesSoundDevice() const { return soundDevice; }
+    /// What the synthesiser plays while the simulation screen is current and its sound is on;
+    /// null otherwise.
+    SoundControls* playingSound();
 
     /// What made init fail, naming the file and the working directory (or every folder looked
     /// in for the data); empty otherwise.
     const std::string& getInitError() const { return initError; }
 
 private:
+    ScreenContext screenContext();
     bool fail(const std::string& what);
     bool findData();
     bool loadFont(const char* name, const char* path, int letterSpacing);
 
     std::map<int, std::unique_ptr<State>> states;
+    GameState* simulation = nullptr;
     bool statesOk = true;
     std::unique_ptr<UIGraphicsOpenGLSDL> graphics;
     std::map<std::string, std::unique_ptr<UIFont>> fonts;
@@ -78,6 +89,3 @@ private:
     std::optional<uint32_t> fixedSeed;
     bool soundDevice = true;
 };
-
-/// The application object; null before its init.
-GameApp* getApp();

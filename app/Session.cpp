@@ -3,7 +3,6 @@
 #include "app/GameApp.h"
 #include "platform/Platform.h"
 #include "render/Screenshot.h"
-#include "screens/GameState.h"
 
 #include <cstdio>
 #include <vector>
@@ -23,11 +22,6 @@ bool Session::prepare(std::string& reason) {
     exporter = std::make_unique<ReplayExport>(
         ClipTimeline(replayer->firstTicks(), replayer->finalTicks()));
     return exporter->open(options.videoPath, options.wavPath, reason);
-}
-
-SoundControls* Session::playingSound(GameApp& app) {
-    auto* screen = dynamic_cast<GameState*>(app.getCurrentState());
-    return screen && screen->soundPlaying() ? &screen->soundControls() : nullptr;
 }
 
 bool Session::attach(GameApp& app, std::string& reason) {
@@ -69,7 +63,7 @@ void Session::attachReplay(GameApp& app) {
     // Before the run takes a reading, everything due before that instant is made.
     app.setTimeSource(
         [replay, output, &app] {
-            if (!output->advanceTo(replay->peekTicks(), playingSound(app)))
+            if (!output->advanceTo(replay->peekTicks(), app.playingSound()))
                 app.setRunning(false);
             return replay->ticks();
         },
@@ -102,7 +96,7 @@ bool Session::finish(GameApp& app, std::string& reason) {
         const std::string both = options.videoPath.empty() || options.wavPath.empty() ? "" : " or ";
         reason = "stopped before the end of " + options.replayPath + "; nothing was written to " +
                  options.videoPath + both + options.wavPath;
-    } else if (exporter && !exporter->finish(playingSound(app), problem)) {
+    } else if (exporter && !exporter->finish(app.playingSound(), problem)) {
         reason = problem;
     }
     if (!failure.empty())

@@ -13,7 +13,6 @@
 #include <string>
 
 class GameApp;
-class SoundControls;
 
 class Session {
 public:
@@ -32,7 +31,6 @@ public:
 private:
     void attachReplay(GameApp& app);
     void onFrame(GameApp& app);
-    static SoundControls* playingSound(GameApp& app);
 
     CommandLine options;
     std::unique_ptr<InputRecorder> recorder;

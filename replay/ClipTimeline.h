@@ -4,6 +4,8 @@
 // in whole numbers, so none drifts.
 #pragma once
 
+#include "sound/AudioFormat.h"
+
 #include <SDL.h>
 
 #include <cstdint>
@@ -11,8 +13,8 @@
 class ClipTimeline {
 public:
     static constexpr int64_t FRAME_RATE = 60;
-    static constexpr int64_t SAMPLE_RATE = 44100;
-    static constexpr int64_t BUFFER_FRAMES = 2048;
+    static constexpr int64_t SAMPLE_RATE = AudioFormat::SAMPLE_RATE;
+    static constexpr int64_t BUFFER_FRAMES = AudioFormat::BUFFER_FRAMES;
 
     /// The clock of a recording whose tick readings run from `first` to `last`.
     ClipTimeline(Uint32 first, Uint32 last);

@@ -1,7 +1,5 @@
 #include "screens/GameState.h"
 
-#include "app/GameApp.h"
-#include "platform/WindowSize.h"
 #include "platform/reportError.h"
 #include "render/UIGraphics.h"
 #include "render/UIImage.h"
@@ -17,10 +15,11 @@ namespace {
 constexpr int STEPS_PER_SECOND = 60;
 } // namespace
 
-GameState::GameState(UIGraphics* graphics) : graphics(graphics) {
+GameState::GameState(const ScreenContext& context)
+    : context(context), graphics(context.graphics) {
     rate = STEPS_PER_SECOND;
     ui.setGraphics(graphics);
-    std::srand(getApp() ? getApp()->startSeed() : SDL_GetTicks());
+    std::srand(context.tintSeed);
 }
 
 GameState::~GameState() {
@@ -33,8 +32,7 @@ bool GameState::load() {
     ui.setGraphics(graphics);
     if (!model) {
         try {
-            model = std::make_unique<Simulation>(*getApp()->getRandom(), WINDOW_WIDTH,
-                                                 WINDOW_HEIGHT);
+            model = std::make_unique<Simulation>(*context.random, context.width, context.height);
         } catch (const std::bad_alloc&) {
             loadFailure = "memory for the field and particles";
             return false;
@@ -59,7 +57,7 @@ void GameState::enter(unsigned) {
     running = true;
     loadState();
     publishVoice();
-    if (!getApp()->usesSoundDevice())
+    if (!context.soundDevice)
         return;
     std::string reason;
     audioOpen = openAudio(&sound, reason);

@@ -4,6 +4,7 @@
 
 #include "screens/State.h"
 #include "render/SpriteBatch.h"
+#include "screens/ScreenContext.h"
 #include "sim/Simulation.h"
 #include "sound/SoundControls.h"
 #include "ui/UI.h"
@@ -22,8 +23,8 @@ class GameState : public State, public UIEventListener {
 public:
     static constexpr const char* STATE_PATH = "state.dat";
 
-    /// Keeps the graphics context; loads nothing yet. Seeds rand() for the tint fade.
-    explicit GameState(UIGraphics* graphics);
+    /// Keeps what it is handed; loads nothing yet. Seeds rand() for the tint fade.
+    explicit GameState(const ScreenContext& context);
     /// Closes the audio device first if this screen opened it.
     ~GameState() override;
 
@@ -35,7 +36,7 @@ public:
     /// Draws the scene and the panel.
     void draw(SDL_Surface* screen) override;
     /// Starts stepping, applies "state.dat" if there is one, and opens audio (unless the
-    /// application plays the synthesiser itself).
+    /// context says the synthesiser is played offline).
     void enter(unsigned clock) override;
     /// Closes audio.
     void leave() override;
@@ -73,6 +74,7 @@ private:
     void drawGradient(int blendMode);
     void drawParticles();
 
+    ScreenContext context;
     UIGraphics* graphics;
     UI ui;
     std::unique_ptr<Simulation> model;

@@ -2,7 +2,6 @@
 // vectors, particle sprites, the brush circle, and the panel.
 #include "screens/GameState.h"
 
-#include "platform/WindowSize.h"
 #include "render/FieldLines.h"
 #include "render/GLPlatform.h"
 #include "render/UIGraphics.h"
@@ -20,7 +19,7 @@ void GameState::draw(SDL_Surface*) {
         drawGradient(BLEND_NORMAL);
     setTexturing(false);
     if (settings.showGrid)
-        drawGridLines(WINDOW_WIDTH, WINDOW_HEIGHT, FlowField::CELL_SIZE);
+        drawGridLines(context.width, context.height, FlowField::CELL_SIZE);
     if (settings.showCells)
         drawCellVectors(model->field());
     setTexturing(true);
@@ -42,7 +41,7 @@ void GameState::draw(SDL_Surface*) {
 
 void GameState::drawGradient(int blendMode) {
     const float* tint = model->tint().color();
-    gradientImage->setSizeInt(WINDOW_WIDTH, WINDOW_HEIGHT);
+    gradientImage->setSizeInt(context.width, context.height);
     gradientImage->drawRGBA(blendMode, DRAW_SCALE, 0, 0, tint[0], tint[1], tint[2], 1);
 }
 

@@ -2,21 +2,20 @@
 // the two labels that name the mode cycles. Built hidden; the u key shows it.
 #include "screens/GameState.h"
 
-#include "app/GameApp.h"
 #include "render/UIImage.h"
+#include "screens/PanelLayout.h"
 #include "screens/loadScreenImage.h"
 #include "ui/UIButton.h"
 #include "ui/UILabel.h"
 #include "ui/UISlider.h"
 
 namespace {
-constexpr int SLIDER_Y = 25;
-constexpr int LABEL_Y = 10;
+using Layout = PanelLayout;
 constexpr unsigned CENTRED = ALIGN_CENTER_X | ALIGN_CENTER_Y;
 } // namespace
 
 bool GameState::buildControlPanel() {
-    UIFont* smallFont = getApp()->getFont("small");
+    UIFont* smallFont = context.smallFont;
     sliderTrackImage = loadScreenImage(graphics, "data/slider_h.png", loadFailure);
     sliderThumbImage = loadScreenImage(graphics, "data/slider_h_thumb.png", loadFailure);
     if (!sliderTrackImage || !sliderThumbImage)
@@ -26,43 +25,41 @@ bool GameState::buildControlPanel() {
     if (!buttonUpImage || !buttonDownImage)
         return false;
 
-    auto label = [this, smallFont](int x, int y, const char* text) {
-        ui.addComponent(new UILabel(x, y, nullptr, smallFont, text, 0, 0, 0));
+    auto label = [this, smallFont](Layout::Place place, const char* text) {
+        ui.addComponent(new UILabel(place.x, place.y, nullptr, smallFont, text, 0, 0, 0));
     };
-    auto slider = [this](int x, double value) {
-        UISlider* widget = new UISlider(x, SLIDER_Y, sliderTrackImage.get(),
+    auto slider = [this, &label](int index, const char* name, double value) {
+        const int x = Layout::SLIDER_X[index];
+        label({x, Layout::LABEL_Y}, name);
+        UISlider* widget = new UISlider(x, Layout::SLIDER_Y, sliderTrackImage.get(),
                                         sliderThumbImage.get(), 0, value, -1, -1);
         widget->addListener(this);
         ui.addComponent(widget);
         return widget;
     };
-    auto button = [this, smallFont](int x, int y, const char* text) {
-        UIButton* widget = new UIButton(x, y, buttonUpImage.get(), buttonDownImage.get(), nullptr,
-                                        smallFont, text, CENTRED, -1, -1, 0, 1);
+    auto button = [this, smallFont](Layout::Place place, const char* text) {
+        UIButton* widget =
+            new UIButton(place.x, place.y, buttonUpImage.get(), buttonDownImage.get(), nullptr,
+                         smallFont, text, CENTRED, -1, -1, 0, 1);
         widget->addListener(this);
         ui.addComponent(widget);
         return widget;
     };
 
     const Settings& settings = model->settings();
-    label(20, LABEL_Y, "Age");
-    ageSlider = slider(20, settings.age);
-    label(160, LABEL_Y, "Color mul");
-    colorMulSlider = slider(160, settings.colorMul);
-    label(300, LABEL_Y, "Init X speed");
-    initXSpeedSlider = slider(300, settings.initXSpeed);
-    label(440, LABEL_Y, "Init Y speed");
-    initYSpeedSlider = slider(440, settings.initYSpeed);
-    label(580, LABEL_Y, "Particle count");
-    particleCountSlider = slider(580, settings.particleCount);
-    saveButton = button(20, 728, "Save state.dat");
-    loadButton = button(140, 728, "Load state.dat");
-    gridButton = button(904, 728, "Toggle grid");
-    cellsButton = button(784, 728, "Toggle cells");
-    label(894, 668, "norm/add/mul/BKG");
-    gradientModeButton = button(904, 688, "Gradient mode");
-    label(784, 668, "norm/ADD/mul");
-    particleModeButton = button(784, 688, "Particle mode");
+    ageSlider = slider(0, "Age", settings.age);
+    colorMulSlider = slider(1, "Color mul", settings.colorMul);
+    initXSpeedSlider = slider(2, "Init X speed", settings.initXSpeed);
+    initYSpeedSlider = slider(3, "Init Y speed", settings.initYSpeed);
+    particleCountSlider = slider(4, "Particle count", settings.particleCount);
+    saveButton = button(Layout::SAVE, "Save state.dat");
+    loadButton = button(Layout::LOAD, "Load state.dat");
+    gridButton = button(Layout::GRID, "Toggle grid");
+    cellsButton = button(Layout::CELLS, "Toggle cells");
+    label(Layout::GRADIENT_MODES_LABEL, "norm/add/mul/BKG");
+    gradientModeButton = button(Layout::GRADIENT_MODE, "Gradient mode");
+    label(Layout::PARTICLE_MODES_LABEL, "norm/ADD/mul");
+    particleModeButton = button(Layout::PARTICLE_MODE, "Particle mode");
 
     ui.hideAll();
     panelVisible = false;

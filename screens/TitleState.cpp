@@ -1,6 +1,6 @@
 #include "screens/TitleState.h"
 
-#include "app/GameApp.h"
+#include "screens/ScreenNavigator.h"
 #include "render/UIGraphics.h"
 #include "render/UIGraphicsOpenGLSDL.h"
 #include "render/UIImage.h"
@@ -15,17 +15,18 @@ constexpr int STEPS_PER_SECOND = 50;
 constexpr unsigned CENTRED = ALIGN_CENTER_X | ALIGN_CENTER_Y;
 } // namespace
 
-TitleState::TitleState() { rate = STEPS_PER_SECOND; }
+TitleState::TitleState(const ScreenContext& context) : context(context) {
+    rate = STEPS_PER_SECOND;
+}
 
 TitleState::~TitleState() { unload(); }
 
 bool TitleState::load() {
-    GameApp* app = getApp();
-    const int width = app->getScreenWidth();
-    const int height = app->getScreenHeight();
-    UIGraphics* graphics = app->getGraphics();
-    UIFont* medium = app->getFont("medium");
-    UIFont* small = app->getFont("small");
+    const int width = context.width;
+    const int height = context.height;
+    UIGraphics* graphics = context.graphics;
+    UIFont* medium = context.mediumFont;
+    UIFont* small = context.smallFont;
     ui.setGraphics(graphics);
 
     buttonUpImage = loadScreenImage(graphics, "data/button_up.png", loadFailure);
@@ -87,9 +88,9 @@ void TitleState::mouseUp(const SDL_MouseButtonEvent* event) { ui.mouseUp(event->
 void TitleState::mouseMove(const SDL_MouseMotionEvent* event) { ui.mouseMove(event->x, event->y); }
 
 void TitleState::componentActivated(UIComponent* source) {
-    GameApp* app = getApp();
-    if (source == playButton && app->isRunning())
-        app->changeState(GameApp::SIMULATION_SCREEN);
+    ScreenNavigator* navigator = context.navigator;
+    if (source == playButton && navigator->isRunning())
+        navigator->changeState(SIMULATION_SCREEN);
     if (source == exitButton)
-        app->setRunning(false);
+        navigator->quit();
 }

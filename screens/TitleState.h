@@ -1,6 +1,7 @@
 // The title screen: the title, a version line, and the Play and Exit buttons.
 #pragma once
 
+#include "screens/ScreenContext.h"
 #include "screens/State.h"
 #include "ui/UIEventListener.h"
 #include "ui/UI.h"
@@ -14,7 +15,8 @@ class UIImage;
 
 class TitleState : public State, public UIEventListener {
 public:
-    TitleState();
+    /// Keeps what it is handed; loads nothing yet.
+    explicit TitleState(const ScreenContext& context);
     ~TitleState() override;
 
     /// Loads the button images and builds the four widgets, all shown; false (with
@@ -37,6 +39,7 @@ public:
     UIButton* getExitButton() const { return exitButton; }
 
 private:
+    ScreenContext context;
     UI ui;
     UIButton* playButton = nullptr;
     UIButton* exitButton = nullptr;

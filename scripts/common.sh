@@ -4,7 +4,7 @@
 REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake ninja-build g++ pkg-config libsdl1.2-dev libsdl-image1.2-dev libgl-dev
           libgl1-mesa-dri xvfb xauth xdotool imagemagick libgtest-dev libgmock-dev
-          libbenchmark-dev libfreetype-dev libpng-dev fonts-dejavu-core
+          libfreetype-dev libpng-dev fonts-dejavu-core
           clang libclang-rt-dev valgrind
           libavcodec-dev libavformat-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg)
 
@@ -23,17 +23,41 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-# Configures and builds everything into a folder: build_into DIR [cmake options...]
-build_into() {
-    local dir="$1"
-    shift
-    cmake -S "$REPO_ROOT" -B "$REPO_ROOT/$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$REPO_ROOT/$dir" -j2
+# fail MESSAGE: says what failed (and, when FAIL_LOG names a file, what the program wrote to
+# it) and exits 1.
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${FAIL_LOG:-}" ] && [ -s "$FAIL_LOG" ]; then
+        echo "--- program output:" >&2
+        cat "$FAIL_LOG" >&2
+    fi
+    exit 1
 }
 
-# Configures build/ and builds the program alone.
+# configure DIR [cmake options...]: configures a build folder. A folder configured before keeps
+# its generator (Ninja, Makefiles, ...), so a build/ made with plain `cmake -B build` is reused as
+# it is; a new one uses Ninja.
+configure() {
+    local dir="$REPO_ROOT/$1"
+    shift
+    local generator=(-G Ninja)
+    if [ -f "$dir/CMakeCache.txt" ]; then
+        generator=()
+        echo "Reusing $dir ($(sed -n 's/^CMAKE_GENERATOR:INTERNAL=//p' "$dir/CMakeCache.txt"))"
+    fi
+    cmake -S "$REPO_ROOT" -B "$dir" "${generator[@]}" "$@" >/dev/null
+}
+
+# Configures and builds everything into a folder: build_into DIR [cmake options...]
+build_into() {
+    configure "$@"
+    cmake --build "$REPO_ROOT/$1" -j2
+}
+
+# Configures build/ and builds the program alone (with the panel's layout for the scripts that
+# click it: build/panel-layout.env).
 build_program() {
-    cmake -S "$REPO_ROOT" -B "$REPO_ROOT/build" -G Ninja >/dev/null
+    configure build
     cmake --build "$REPO_ROOT/build" -j2 --target quillomer
 }
 

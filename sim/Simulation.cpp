@@ -76,7 +76,7 @@ SavedState Simulation::save() const {
 void Simulation::restore(const SavedState& state) {
     mouseBrush.radius = state.brushRadius;
     panelSettings.gradientMode = static_cast<GradientMode>(state.gradientMode);
-    panelSettings.particleCount = state.particleCount / 10000.0;
+    panelSettings.particleCount = state.particleCount / static_cast<double>(MAX_PARTICLES);
     panelSettings.age = state.age;
     panelSettings.colorMul = state.colorMul;
     panelSettings.initXSpeed = state.initXSpeed;

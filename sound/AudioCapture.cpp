@@ -1,5 +1,6 @@
 #include "sound/AudioCapture.h"
 
+#include "sound/AudioFormat.h"
 #include "sound/AudioOutput.h"
 
 #include <cstdio>
@@ -7,12 +8,14 @@
 
 namespace {
 constexpr Uint32 HEADER_INTERVAL = 1000;
-constexpr double SAMPLES_PER_SECOND = 44100.0 * 2;
+constexpr double SAMPLES_PER_SECOND = double(AudioFormat::SAMPLE_RATE) * AudioFormat::CHANNELS;
 } // namespace
 
 AudioCapture::AudioCapture(size_t ringSamples) : ring(ringSamples) {}
 
-AudioCapture::~AudioCapture() { detach(); }
+AudioCapture::~AudioCapture() {
+    detach();
+}
 
 bool AudioCapture::start(const std::string& path, std::string& reason) {
     if (!writer.open(path, reason))
@@ -56,7 +59,8 @@ bool AudioCapture::finish(std::string& reason) {
     writePending();
     writeOwedSilence();
     if (ring.lost() > 0)
-        std::fprintf(stderr, "quillomer: %s: %zu samples (%.2f s) of sound were lost while the "
+        std::fprintf(stderr,
+                     "quillomer: %s: %zu samples (%.2f s) of sound were lost while the "
                      "program stalled; silence stands in their place\n",
                      writer.getPath().c_str(), ring.lost(), ring.lost() / SAMPLES_PER_SECOND);
     return writer.close(reason);

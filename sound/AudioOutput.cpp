@@ -1,6 +1,7 @@
 #include "sound/AudioOutput.h"
 
 #include "sound/AudioCapture.h"
+#include "sound/AudioFormat.h"
 #include "sound/SoundControls.h"
 #include "sound/Synthesizer.h"
 
@@ -27,10 +28,10 @@ void setSampleCapture(AudioCapture* target) { capture.store(target, std::memory_
 
 bool openAudio(SoundControls* controls, std::string& reason) {
     SDL_AudioSpec request{};
-    request.freq = Synthesizer::SAMPLE_RATE;
+    request.freq = AudioFormat::SAMPLE_RATE;
     request.format = AUDIO_S16LSB;
-    request.channels = 2;
-    request.samples = 2048;
+    request.channels = AudioFormat::CHANNELS;
+    request.samples = AudioFormat::BUFFER_FRAMES;
     request.callback = audioCallback;
     request.userdata = controls;
     if (SDL_OpenAudio(&request, nullptr) < 0) {

@@ -1,5 +1,7 @@
 #include "sound/Synthesizer.h"
 
+#include "sound/AudioFormat.h"
+
 #include "sound/SoundControls.h"
 
 #include <cmath>
@@ -34,7 +36,7 @@ void Synthesizer::render(Sint16* out, int frames, bool gate, float note, float a
         frequency = MAX_FREQUENCY;
     const float target = targetFrequency(note);
     // The pitch of a whole buffer is the one reached at its start.
-    const float increment = frequency / static_cast<float>(SAMPLE_RATE);
+    const float increment = frequency / static_cast<float>(AudioFormat::SAMPLE_RATE);
     const float shaperOffset = tanhOf(OFFSET);
     for (int frame = 0; frame < frames; ++frame) {
         frequency = (1.0f - GLIDE) * frequency + GLIDE * target;

@@ -8,8 +8,6 @@ class SoundControls;
 
 class Synthesizer {
 public:
-    static constexpr int SAMPLE_RATE = 44100;
-
     /// Renders `frames` stereo frames (left and right equal) into `out`.
     /// `note` is in octaves above 110 Hz; `amplitude` 0..1 scales the output.
     void render(Sint16* out, int frames, bool gate, float note, float amplitude);

@@ -1,6 +1,7 @@
 #include "sound/WavWriter.h"
 
 #include "io/ByteWriter.h"
+#include "sound/AudioFormat.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -8,8 +9,8 @@
 #include <vector>
 
 namespace {
-constexpr uint32_t SAMPLE_RATE = 44100;
-constexpr uint16_t CHANNELS = 2;
+constexpr uint32_t SAMPLE_RATE = AudioFormat::SAMPLE_RATE;
+constexpr uint16_t CHANNELS = AudioFormat::CHANNELS;
 constexpr uint16_t BITS = 16;
 } // namespace
 

@@ -2,6 +2,7 @@
 // sample format and rate, and encoded in the frame size the encoder takes.
 #pragma once
 
+#include "sound/AudioFormat.h"
 #include "video/AvHandles.h"
 #include "video/EncoderStream.h"
 
@@ -18,7 +19,7 @@ public:
         int64_t bitRate;
     };
     /// The rate of the sound handed to add().
-    static constexpr int INPUT_RATE = 44100;
+    static constexpr int INPUT_RATE = AudioFormat::SAMPLE_RATE;
 
     /// Starts the encoder in `format` for stereo sound and adds its stream to `output`; false
     /// with a reason.

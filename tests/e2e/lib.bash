@@ -7,12 +7,10 @@ PROGRAM_LOG=$(mktemp)
 WORK_DIR=$(mktemp -d)
 trap 'kill "$PROGRAM_PID" 2>/dev/null || true; [ -n "${KEEP_WORK_DIR:-}" ] || rm -rf "$WORK_DIR" "$PROGRAM_LOG"' EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    echo "--- program output:" >&2
-    cat "$PROGRAM_LOG" >&2
-    exit 1
-}
+FAIL_LOG="$PROGRAM_LOG"
+
+# The panel's positions, written by the build beside the program (the scripts' first argument).
+source "$(dirname "$1")/panel-layout.env"
 
 # start_program BINARY [ARGS...]: runs the program in a fresh working directory that sees the
 # repository's data/ folder.

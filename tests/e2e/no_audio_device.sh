@@ -10,7 +10,7 @@ wait_for_window >/dev/null
 xdotool mousemove 200 300
 sweep 300 200 600 10
 press_key s s u
-xdotool mousemove 75 744 click 1 # Save state.dat
+xdotool mousemove "$SAVE_X" "$SAVE_Y" click 1 # Save state.dat
 wait_until 120 test -e "$WORK_DIR/state.dat" || fail "Save wrote no state.dat"
 press_key Escape
 expect_exit 0

@@ -14,9 +14,9 @@ for x in $(seq 200 12 620); do
     xdotool mousemove "$x" $((300 + x / 10))
 done
 press_key u
-xdotool mousemove 100 33 click 1      # Age slider
-xdotool mousemove 839 704 click 1     # Particle mode
-xdotool mousemove 75 744 click 1      # Save state.dat
+xdotool mousemove $((AGE_X + 80)) $((SLIDER_Y + 8)) click 1 # Age slider
+xdotool mousemove "$PARTICLE_MODE_X" "$PARTICLE_MODE_Y" click 1
+xdotool mousemove "$SAVE_X" "$SAVE_Y" click 1 # Save state.dat
 wait_until 120 test -e "$WORK_DIR/state.dat" || fail "the recorded run saved nothing"
 press_key Escape
 expect_exit 0

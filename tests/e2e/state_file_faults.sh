@@ -28,7 +28,7 @@ run_and_save() {
     wait_for_window >/dev/null
     sweep 300 200 600 20
     press_key u
-    xdotool mousemove 75 744 click 1 # Save state.dat
+    xdotool mousemove "$SAVE_X" "$SAVE_Y" click 1 # Save state.dat
     wait_until 120 grep -q "state.dat: not saved" "$PROGRAM_LOG" || fail "$1: no word on the save"
     press_key Escape
     expect_exit 0

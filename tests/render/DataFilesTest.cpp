@@ -1,3 +1,4 @@
+#include "screens/PanelLayout.h"
 #include "tests/render/RenderTestSupport.h"
 
 #include "render/PictureFile.h"
@@ -7,18 +8,21 @@
 #include <string>
 #include <tuple>
 
-// The glyph sheets hold 101 square cells, one under the other; every one but the space is inked.
+// The panel's images have the sizes its layout is made for. The glyph sheets hold 101 square
+// cells, one under the other; every one but the space is inked.
 TEST(DataFiles, EachDecodesAtItsSizeAndGlyphSheetsInkEveryPrintableCell) {
-    const std::tuple<std::string, int, int> files[] = {{"flare.png", 32, 32},
-                                                       {"gradient.png", 512, 384},
-                                                       {"slider_h.png", 130, 16},
-                                                       {"slider_h_thumb.png", 10, 16},
-                                                       {"button_up_small.png", 110, 32},
-                                                       {"button_down_small.png", 110, 32},
-                                                       {"button_up.png", 192, 48},
-                                                       {"button_down.png", 192, 48},
-                                                       {"font_small.png", 12, 1212},
-                                                       {"font_medium.png", 24, 2424}};
+    using Layout = PanelLayout;
+    const std::tuple<std::string, int, int> files[] = {
+        {"flare.png", 32, 32},
+        {"gradient.png", 512, 384},
+        {"slider_h.png", Layout::SLIDER_WIDTH, Layout::SLIDER_HEIGHT},
+        {"slider_h_thumb.png", Layout::SLIDER_THUMB_WIDTH, Layout::SLIDER_HEIGHT},
+        {"button_up_small.png", Layout::BUTTON_WIDTH, Layout::BUTTON_HEIGHT},
+        {"button_down_small.png", Layout::BUTTON_WIDTH, Layout::BUTTON_HEIGHT},
+        {"button_up.png", 192, 48},
+        {"button_down.png", 192, 48},
+        {"font_small.png", 12, 1212},
+        {"font_medium.png", 24, 2424}};
     const SurfacePtr rgba = createRGBASurface(1, 1);
     for (const auto& [name, w, h] : files) {
         const SurfacePtr decoded(loadPictureFile(("data/" + name).c_str()));

@@ -29,17 +29,18 @@ public:
         const Uint8* texel = static_cast<Uint8*>(gradient->pixels) + y / 2 * gradient->pitch +
                              x / 2 * gradient->format->BytesPerPixel;
         Uint8 rgba[4];
-        SDL_GetRGBA(*reinterpret_cast<const Uint32*>(texel), gradient->format, &rgba[0],
-                    &rgba[1], &rgba[2], &rgba[3]);
+        SDL_GetRGBA(*reinterpret_cast<const Uint32*>(texel), gradient->format, &rgba[0], &rgba[1],
+                    &rgba[2], &rgba[3]);
         const float* tint = model().tint().color();
         const Uint8 under[3] = {scene.r, scene.g, scene.b};
         Uint8 out[3];
         for (int c = 0; c < 3; ++c) {
             const float source = rgba[c] * tint[c];
             const float alpha = rgba[3] / 255.0f;
-            const float blended = mode == BLEND_ADD        ? under[c] + source * alpha
-                                  : mode == BLEND_MULTIPLY ? under[c] * source / 255
-                                                           : source * alpha + under[c] * (1 - alpha);
+            const float blended = mode == BLEND_ADD ? under[c] + source * alpha
+                                  : mode == BLEND_MULTIPLY
+                                      ? under[c] * source / 255
+                                      : source * alpha + under[c] * (1 - alpha);
             out[c] = static_cast<Uint8>(std::min(255.0f, blended));
         }
         return near(GLWindow::readPixel(x, y), out[0], out[1], out[2]);
@@ -55,7 +56,7 @@ TEST_F(SceneDrawing, GridOverlayAndCircleBlendAsTheirModesSay) {
     screen->leave();
     key(SDLK_g);
     key(SDLK_u);
-    click(959, 704); // gradient mode norm: over everything
+    clickButton(PanelLayout::GRADIENT_MODE); // norm: over everything
     key(SDLK_u);
     const Pixel grid{64, 64, 128, 255};
     // Lines at x = 996 and y = 744 lie past the cells: the grid covers the whole window.
@@ -66,7 +67,7 @@ TEST_F(SceneDrawing, GridOverlayAndCircleBlendAsTheirModesSay) {
 
     for (int mode : {BLEND_ADD, BLEND_MULTIPLY}) {
         key(SDLK_u);
-        click(959, 704);
+        clickButton(PanelLayout::GRADIENT_MODE);
         key(SDLK_u);
         draw();
         EXPECT_TRUE(matchesOverlay(column, 306, grid, mode)) << mode;

@@ -25,12 +25,12 @@ TEST_F(StateFileOnScreen, SaveChangeLoadRestoresSettingsAndFieldButNotTheViewTog
     setSlider(AGE, 0.1); // ages within 43 steps, shorter than the 271 set before loading
     setSlider(PARTICLE_COUNT, 0.5);
     key(SDLK_u);
-    click(959, 704); // Gradient mode: background -> norm
+    clickButton(PanelLayout::GRADIENT_MODE); // background -> norm
     screen->saveState();
     const std::vector<uint8_t> saved = snapshot().first;
 
-    click(959, 704); // norm -> add
-    click(839, 704); // Particle mode: ADD -> mul
+    clickButton(PanelLayout::GRADIENT_MODE); // norm -> add
+    clickButton(PanelLayout::PARTICLE_MODE); // ADD -> mul
     key(SDLK_u);
     setSlider(AGE, 0.9);
     setSlider(PARTICLE_COUNT, 1);

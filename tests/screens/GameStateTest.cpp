@@ -39,34 +39,35 @@ TEST_F(SimulationScreen, MotionOpensTheGateWithTheCursorsVoiceAndTheRKeyClearsTh
 
 TEST_F(SimulationScreen, HiddenPanelTakesNothingAndItsButtonsActOnceShown) {
     const Settings& settings = model().settings();
-    click(959, 704); // Gradient mode, hidden
+    clickButton(PanelLayout::GRADIENT_MODE); // Gradient mode, hidden
     EXPECT_EQ(settings.gradientMode, GradientMode::Background);
     key(SDLK_u);
-    for (GradientMode expected : {GradientMode::Normal, GradientMode::Add,
-                                  GradientMode::Multiply, GradientMode::Background}) {
-        click(959, 704);
+    for (GradientMode expected : {GradientMode::Normal, GradientMode::Add, GradientMode::Multiply,
+                                  GradientMode::Background}) {
+        clickButton(PanelLayout::GRADIENT_MODE);
         EXPECT_EQ(settings.gradientMode, expected);
     }
-    for (ParticleMode expected : {ParticleMode::Multiply, ParticleMode::Normal, ParticleMode::Add}) {
-        click(839, 704); // Particle mode
+    for (ParticleMode expected :
+         {ParticleMode::Multiply, ParticleMode::Normal, ParticleMode::Add}) {
+        clickButton(PanelLayout::PARTICLE_MODE);
         EXPECT_EQ(settings.particleMode, expected);
     }
-    click(959, 744); // Toggle grid, then the g key
+    clickButton(PanelLayout::GRID); // then the g key
     EXPECT_TRUE(settings.showGrid);
     key(SDLK_g);
     EXPECT_FALSE(settings.showGrid);
-    click(839, 744); // Toggle cells, then the v key
+    clickButton(PanelLayout::CELLS); // then the v key
     EXPECT_TRUE(settings.showCells);
     key(SDLK_v);
     EXPECT_FALSE(settings.showCells);
     key(SDLK_u);
-    click(839, 744);
+    clickButton(PanelLayout::CELLS);
     EXPECT_FALSE(settings.showCells);
 }
 
 TEST_F(SimulationScreen, ADraggedSliderSetsTheModelWithoutStirringOrOpeningTheGate) {
     key(SDLK_u);
-    press(600, 30); // Particle count, track from 580
+    press(PanelLayout::SLIDER_X[PARTICLE_COUNT] + 20, SLIDER_CENTRE_Y); // Particle count
     EXPECT_EQ(model().liveCount(), 10000 * 15 / 120);
     for (int x = 600; x > 0; x -= 30)
         move(x, 200);
@@ -78,12 +79,12 @@ TEST_F(SimulationScreen, ADraggedSliderSetsTheModelWithoutStirringOrOpeningTheGa
     EXPECT_TRUE(screen->soundControls().gateOpen());
 
     // Age at 0, then at 1: every age re-staggered within 15, then 300 steps.
-    for (const auto& [position, span] : {std::pair{AGE + 5, 15}, {AGE + 5 + 120, 300}}) {
-        getApp()->getRandom()->seed(5);
+    for (const auto& [position, span] : {std::pair{thumbX(AGE, 0), 15}, {thumbX(AGE, 1), 300}}) {
+        screenServices().random.seed(5);
         RandomGenerator reference(5);
-        press(position, 33);
+        press(position, SLIDER_CENTRE_Y);
         for (const Particle& particle : model().particles())
             ASSERT_EQ(particle.age, reference.nextInt31() % span) << position;
-        release(position, 33);
+        release(position, SLIDER_CENTRE_Y);
     }
 }

@@ -1,11 +1,12 @@
-// A freshly loaded simulation screen of the running application, driven by SDL event records
-// as the main loop would drive it.
+// A freshly loaded simulation screen, driven by SDL event records as the main loop would drive
+// it.
 #pragma once
 
-#include "app/GameApp.h"
 #include "screens/GameState.h"
+#include "screens/PanelLayout.h"
 #include "tests/screens/ScreenEvents.h"
 #include "tests/support/FieldChecks.h"
+#include "tests/support/ScreenServices.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +16,15 @@
 
 class SimulationFixture : public ::testing::Test {
 public:
-    /// Left edges of the panel's Age and Particle count sliders.
-    enum SliderX { AGE = 20, PARTICLE_COUNT = 580 };
+    /// The panel's Age and Particle count sliders.
+    enum Slider { AGE = 0, PARTICLE_COUNT = 4 };
+    /// The height of the sliders' centres.
+    static constexpr int SLIDER_CENTRE_Y = PanelLayout::SLIDER_Y + PanelLayout::SLIDER_HEIGHT / 2;
 
     void SetUp() override {
         std::remove(GameState::STATE_PATH);
-        getApp()->getRandom()->seed(1234);
-        screen = std::make_unique<GameState>(getApp()->getGraphics());
+        screenServices().random.seed(1234);
+        screen = std::make_unique<GameState>(screenServices().context());
         ASSERT_TRUE(screen->load());
     }
     void TearDown() override { std::remove(GameState::STATE_PATH); }
@@ -49,12 +52,22 @@ public:
             screen->update(0, keys);
         }
     }
-    /// Clicks a slider of the hidden panel at the thumb position for `value` (0..1), in
-    /// whole positions of the 120 between its limits.
-    void setSlider(SliderX slider, double value) {
+    /// Where a slider's thumb centre lies for `value` (0..1), in whole positions between its
+    /// limits.
+    static int thumbX(Slider slider, double value) {
+        const int thumb = PanelLayout::SLIDER_THUMB_WIDTH;
+        return PanelLayout::SLIDER_X[slider] + thumb / 2 +
+               static_cast<int>(value * (PanelLayout::SLIDER_WIDTH - thumb));
+    }
+    /// Clicks a slider of the hidden panel at the thumb position for `value`.
+    void setSlider(Slider slider, double value) {
         key(SDLK_u);
-        click(slider + 5 + static_cast<int>(value * 120), 33);
+        click(thumbX(slider, value), SLIDER_CENTRE_Y);
         key(SDLK_u);
+    }
+    /// Clicks the centre of the panel button at `place`.
+    void clickButton(PanelLayout::Place place) {
+        click(place.x + PanelLayout::BUTTON_WIDTH / 2, place.y + PanelLayout::BUTTON_HEIGHT / 2);
     }
     const Simulation& model() const { return screen->simulation(); }
     bool fieldIsZero() const { return isAllZero(model().field()); }

@@ -27,7 +27,7 @@ TEST(StateFile, EncodesTheLittleEndianLayout) {
                                 0x33, 0x33, 0x33, 0x3F,       // 0.7f
                                 0,    0,    0,    0x3F,       // 0.5f
                                 0,    0,    0x80, 0x3E,       // 0.25f
-                                80,   0,    0,    0,    60, 0, 0, 0};
+                                80,   0,    0,    0,    60,   0, 0, 0};
     EXPECT_EQ(std::memcmp(bytes.data(), header, sizeof header), 0);
     const uint8_t cell[8] = {0, 0, 0x80, 0x3F, 0, 0, 0, 0xBF}; // cell 1: x 1, then y -0.5
     EXPECT_EQ(std::memcmp(&bytes[34 + 8], cell, sizeof cell), 0);
@@ -52,7 +52,8 @@ TEST(StateFile, RefusesDamagedFilesWithAReasonAndReturnsNothing) {
     };
     for (const auto& test : cases) {
         std::vector<uint8_t> bytes(good.begin(), good.begin() + static_cast<long>(test.size));
-        std::copy(test.patch.begin(), test.patch.end(), bytes.begin() + static_cast<long>(test.offset));
+        std::copy(test.patch.begin(), test.patch.end(),
+                  bytes.begin() + static_cast<long>(test.offset));
         SavedState decoded = sample(2, 2);
         std::string reason;
         EXPECT_FALSE(StateFile::decode(bytes.data(), bytes.size(), decoded, reason)) << test.what;

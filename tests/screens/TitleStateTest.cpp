@@ -1,30 +1,23 @@
 #include "screens/TitleState.h"
 
-#include "app/GameApp.h"
 #include "tests/screens/ScreenEvents.h"
+#include "tests/support/ScreenServices.h"
 #include "ui/UIButton.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-/// Makes the title screen current, and leaves the application with no current screen and
-/// running afterwards.
+/// A loaded title screen whose navigator records what the screen asks for.
 class TitleScreen : public ::testing::Test {
 protected:
     void SetUp() override {
-        app = getApp();
-        app->setRunning(true);
-        app->changeState(GameApp::TITLE_SCREEN);
-        title = static_cast<TitleState*>(app->getCurrentState());
-        ASSERT_EQ(title, app->getState(GameApp::TITLE_SCREEN));
+        title = std::make_unique<TitleState>(screenServices().context());
+        ASSERT_TRUE(title->load());
     }
-    void TearDown() override {
-        app->changeState(0);
-        app->setRunning(true);
-    }
+    void TearDown() override { navigator = RecordingNavigator(); }
 
-    GameApp* app = nullptr;
-    TitleState* title = nullptr;
+    RecordingNavigator& navigator = screenServices().navigator;
+    std::unique_ptr<TitleState> title;
 };
 } // namespace
 
@@ -37,31 +30,31 @@ TEST_F(TitleScreen, ButtonsAreCentredOneButtonHeightApart) {
     EXPECT_EQ(exit->getY(), 384 + 2 * play->getHeight());
 }
 
-// Each click starts on the title screen: where it is pressed and released, whether the
-// application was running, and which screen shows after it, running or not.
+// Each click: where it is pressed and released, whether the run was going on, which screen the
+// title screen then asks for, and whether the run goes on.
 TEST_F(TitleScreen, PlayAndExitActOnAClickOnThemWhileRunning) {
     const int exitY = title->getExitButton()->getY() + 10;
     const struct {
         const char* what;
         bool running;
         int pressY, releaseX, releaseY;
-        bool simulation, stillRunning;
+        int changedTo;
+        bool stillRunning;
     } cases[] = {
-        {"play", true, 400, 512, 400, true, true},
-        {"play after an Escape earlier in the pass", false, 400, 512, 400, false, false},
-        {"play released outside", true, 400, 900, 400, false, true},
-        {"the title line", true, 110, 512, 110, false, true},
-        {"exit", true, exitY, 512, exitY, false, false},
+        {"play", true, 400, 512, 400, SIMULATION_SCREEN, true},
+        {"play after an Escape earlier in the pass", false, 400, 512, 400, 0, false},
+        {"play released outside", true, 400, 900, 400, 0, true},
+        {"the title line", true, 110, 512, 110, 0, true},
+        {"exit", true, exitY, 512, exitY, 0, false},
     };
     for (const auto& c : cases) {
-        app->setRunning(c.running);
-        app->changeState(GameApp::TITLE_SCREEN);
+        navigator = RecordingNavigator();
+        navigator.running = c.running;
         const SDL_MouseButtonEvent down = leftButton(SDL_MOUSEBUTTONDOWN, 512, c.pressY);
         const SDL_MouseButtonEvent up = leftButton(SDL_MOUSEBUTTONUP, c.releaseX, c.releaseY);
         title->mouseDown(&down);
         title->mouseUp(&up);
-        const State* expected = c.simulation ? app->getState(GameApp::SIMULATION_SCREEN) : title;
-        EXPECT_EQ(app->getCurrentState(), expected) << c.what;
-        EXPECT_EQ(app->isRunning(), c.stillRunning) << c.what;
+        EXPECT_EQ(navigator.changedTo, c.changedTo) << c.what;
+        EXPECT_EQ(navigator.isRunning(), c.stillRunning) << c.what;
     }
 }

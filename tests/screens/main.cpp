@@ -1,19 +1,21 @@
-// Runs the screen tests inside one OpenGL window with the real application started, in a
-// scratch working directory that sees the repository's data/ folder and no state.dat.
-#include "app/GameApp.h"
+// Runs the screen tests inside one OpenGL window, with the screens' services made as the program
+// makes them, in a scratch working directory that sees the repository's data/ folder and no
+// state.dat.
 #include "tests/support/GLWindow.h"
+#include "tests/support/ScreenServices.h"
 
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
+#include <optional>
 
 namespace {
+std::optional<ScreenServices> services;
+
 std::filesystem::path makeScratchDirectory() {
     namespace fs = std::filesystem;
     const fs::path repository = fs::current_path();
@@ -25,6 +27,10 @@ std::filesystem::path makeScratchDirectory() {
 }
 } // namespace
 
+ScreenServices& screenServices() {
+    return *services;
+}
+
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests))
@@ -34,20 +40,13 @@ int main(int argc, char** argv) {
     GLWindow window;
     if (!window.isOpen())
         return 1;
-    auto app = std::make_unique<GameApp>();
-    if (!app->init()) {
-        std::fprintf(stderr, "%s\n", app->getInitError().c_str());
+    services.emplace();
+    if (!services->load()) {
+        std::fprintf(stderr, "the fonts in data/ did not load\n");
         return 1;
     }
-    app->changeState(0); // no current screen: the tests build and enter their own
-    int result = RUN_ALL_TESTS();
-    // Orderly teardown with the simulation screen entered and its audio device running.
-    app->changeState(GameApp::SIMULATION_SCREEN);
-    app.reset();
-    if (SDL_GetAudioStatus() != SDL_AUDIO_STOPPED) {
-        std::fprintf(stderr, "destroying the application left the audio device open\n");
-        result = 1;
-    }
+    const int result = RUN_ALL_TESTS();
+    services.reset();
     std::filesystem::remove_all(scratch);
     return result;
 }

@@ -2,12 +2,12 @@
 // steps and pauses it for a few seconds. Built with ThreadSanitizer: a data race between the
 // two threads is reported and fails the run. Exits 0 when the audio thread took part and
 // nothing was reported.
-#include "app/GameApp.h"
 #include "screens/GameState.h"
 #include "sound/AudioCapture.h"
 #include "sound/AudioOutput.h"
 #include "tests/screens/ScreenEvents.h"
 #include "tests/support/GLWindow.h"
+#include "tests/support/ScreenServices.h"
 
 #include <SDL.h>
 
@@ -66,12 +66,10 @@ int main() {
     GLWindow window;
     if (!window.isOpen())
         return failed("no OpenGL window (an X display is needed)");
-    auto app = std::make_unique<GameApp>();
-    if (!app->init())
-        return failed(app->getInitError().c_str());
-    app->changeState(0); // leaves the application's own screen and closes its audio
-
-    GameState screen(app->getGraphics());
+    ScreenServices services;
+    if (!services.load())
+        return failed("the fonts in data/ did not load");
+    GameState screen(services.context());
     if (!screen.load())
         return failed("the simulation screen did not load");
     const std::string wavPath = "/tmp/tsan_audio_thread-" + std::to_string(getpid()) + ".wav";

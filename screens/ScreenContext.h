@@ -1,0 +1,27 @@
+// What a screen is handed when it is made: the services it draws and plays with, the window it
+// lays out for, and the way back to whoever runs the screens. The screen owns none of them.
+#pragma once
+
+#include <cstdint>
+
+class RandomGenerator;
+class ScreenNavigator;
+class UIFont;
+class UIGraphics;
+
+struct ScreenContext {
+    UIGraphics* graphics = nullptr;
+    UIFont* mediumFont = nullptr;
+    UIFont* smallFont = nullptr;
+    /// The program's generator: particle positions and ages.
+    RandomGenerator* random = nullptr;
+    /// The window's size in pixels.
+    int width = 0;
+    int height = 0;
+    /// Seeds the C library's rand(), which the tint fade draws from.
+    uint32_t tintSeed = 0;
+    /// Whether the simulation screen plays through the audio device; an offline export plays
+    /// the synthesiser itself.
+    bool soundDevice = true;
+    ScreenNavigator* navigator = nullptr;
+};
