@@ -33,11 +33,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
 # in_wine DIR PROGRAM [ARGS...]: runs a Windows program in DIR (at most 300 s) and waits until
 # every process of the prefix has ended; prints nothing, returns the program's exit code.
 in_wine() {
