@@ -1,8 +1,7 @@
 #include "platform/Platform.h"
 
 #include "platform/Display.h"
-
-#include <system_error>
+#include "platform/SystemFiles.h"
 
 const Uint8* keyboardState() {
     return SDL_GetKeyState(nullptr);
@@ -27,9 +26,7 @@ void waitMilliseconds(Uint32 milliseconds) {
 }
 
 std::filesystem::path programFolder() {
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : program.parent_path();
+    return runningProgram().parent_path();
 }
 
 int runMainLoop(std::function<bool()> runPass, std::function<int()> finish) {

@@ -1,12 +1,10 @@
 #include "platform/reportError.h"
 
+#include "platform/ErrorBox.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 void reportError(const char* caption, const char* format, ...) {
     char text[1024];
@@ -14,13 +12,13 @@ void reportError(const char* caption, const char* format, ...) {
     va_start(arguments, format);
     std::vsnprintf(text, sizeof text, format, arguments);
     va_end(arguments);
-#ifdef _WIN32
-    MessageBoxA(nullptr, text, caption, MB_OK | MB_ICONEXCLAMATION);
-#else
+    showErrorBox(caption, text);
+}
+
+void printErrorLine(const char* caption, const char* text) {
     // One line per report: a trailing line break of the text is not repeated.
     const size_t length = std::strlen(text);
     const char* newline = (length > 0 && text[length - 1] == '\n') ? "" : "\n";
     std::fprintf(stderr, "%s: %s%s", caption, text, newline);
     std::fflush(stderr);
-#endif
 }

@@ -6,10 +6,6 @@
 #include <cstdio>
 #include <cstring>
 
-#ifndef GL_CLAMP_TO_EDGE // OpenGL 1.1 headers lack it
-#define GL_CLAMP_TO_EDGE 0x812F
-#endif
-
 namespace {
 
 Uint32& pixelAt(SDL_Surface* surface, int x, int y) {

@@ -6,6 +6,10 @@
 
 #include <memory>
 
+#ifndef GL_CLAMP_TO_EDGE // OpenGL 1.1 headers (Windows') lack it
+#define GL_CLAMP_TO_EDGE 0x812F
+#endif
+
 /// Frees an SDL surface when it goes out of scope.
 struct SurfaceDeleter {
     void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }

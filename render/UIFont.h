@@ -19,8 +19,9 @@ enum TextAlign : unsigned {
 
 class UIFont {
 public:
-    /// The 95 printable ASCII characters, then å ä ö Å Ä Ö in ISO 8859-1.
-    static const char* const DEFAULT_CHARSET;
+    /// The 95 printable ASCII characters, then å ä ö Å Ä Ö in ISO 8859-1 (not DEFAULT_CHARSET:
+    /// Windows' headers make that a macro).
+    static const char* const STANDARD_CHARSET;
 
     /// Remembers the sheet's path and builds the character table; a null charset is the default.
     UIFont(const char* path, const char* charset);

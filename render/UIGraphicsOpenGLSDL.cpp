@@ -2,10 +2,9 @@
 
 #include "render/GLPlatform.h"
 #include "render/Letterbox.h"
+#include "render/PictureFile.h"
 #include "render/Texturing.h"
 #include "render/UIImageOpenGL.h"
-
-#include <SDL_image.h>
 
 namespace {
 // SDL 1.2 rectangles carry 16-bit sizes.
@@ -62,8 +61,8 @@ std::string UIGraphicsOpenGLSDL::filePath(const char* path) const {
     return dataFolder + "/" + given.substr(prefix.size());
 }
 
-// IMG_Load, not a null check on SDL_RWFromFile: the browser's SDL numbers its file handles
-// from 0, so the first one looks like a null pointer.
+// loadPictureFile, not a null check on SDL_RWFromFile: the browser's SDL numbers its file
+// handles from 0, so the first one looks like a null pointer.
 UIImage* UIGraphicsOpenGLSDL::loadImage(const char* path, unsigned flags) {
     const SurfacePtr surface(loadSurface(path));
     return surface ? createImage(surface.get(), flags, nullptr) : nullptr;
@@ -75,11 +74,11 @@ UIImage* UIGraphicsOpenGLSDL::loadImageRW(SDL_RWops* source, bool freeSource, un
 }
 
 SDL_Surface* UIGraphicsOpenGLSDL::loadSurfaceRW(SDL_RWops* source, bool freeSource) {
-    return IMG_Load_RW(source, freeSource ? 1 : 0);
+    return decodePicture(source, freeSource);
 }
 
 SDL_Surface* UIGraphicsOpenGLSDL::loadSurface(const char* path) {
-    return IMG_Load(filePath(path).c_str());
+    return loadPictureFile(filePath(path).c_str());
 }
 
 UIImage* UIGraphicsOpenGLSDL::createImage(SDL_Surface* surface, unsigned flags,

@@ -3,6 +3,7 @@
 #include "io/ByteReader.h"
 #include "io/ByteWriter.h"
 #include "io/FileHandle.h"
+#include "platform/SystemFiles.h"
 
 #include <cerrno>
 #include <cmath>
@@ -105,9 +106,10 @@ bool StateFile::write(const std::string& path, const SavedState& state, std::str
         reason = systemError(("cannot write " + temporary).c_str());
     if (!closeChecked(file) && written)
         reason = systemError(("cannot close " + temporary).c_str());
-    if (!reason.empty() || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::string why;
+    if (!reason.empty() || !replaceFile(temporary, path, why)) {
         if (reason.empty())
-            reason = systemError(("cannot replace " + path).c_str());
+            reason = "cannot replace " + path + ": " + why;
         std::remove(temporary.c_str());
         return false;
     }

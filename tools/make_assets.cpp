@@ -135,7 +135,7 @@ bool loadGlyph(FT_Face face, unsigned char byte) {
 
 GlyphExtent measureCharset(FT_Face face) {
     GlyphExtent extent;
-    for (const char* c = UIFont::DEFAULT_CHARSET; *c; ++c) {
+    for (const char* c = UIFont::STANDARD_CHARSET; *c; ++c) {
         if (!loadGlyph(face, static_cast<unsigned char>(*c)))
             continue;
         const FT_GlyphSlot slot = face->glyph;
@@ -202,13 +202,13 @@ void addHalo(Picture& sheet, int cell) {
 bool makeGlyphSheet(FT_Face face, int cell, Picture& sheet) {
     const GlyphExtent extent = fitToCell(face, cell);
     const int baseline = (cell - extent.above - extent.below) / 2 + extent.above;
-    const int count = static_cast<int>(std::strlen(UIFont::DEFAULT_CHARSET));
+    const int count = static_cast<int>(std::strlen(UIFont::STANDARD_CHARSET));
     sheet = Picture(cell, cell * count);
     for (int y = 0; y < sheet.height; ++y)
         for (int x = 0; x < cell; ++x)
             sheet.set(x, y, {1, 1, 1, 0});
     for (int i = 0; i < count; ++i) {
-        if (!loadGlyph(face, static_cast<unsigned char>(UIFont::DEFAULT_CHARSET[i])))
+        if (!loadGlyph(face, static_cast<unsigned char>(UIFont::STANDARD_CHARSET[i])))
             return false;
         drawGlyph(sheet, face->glyph, i * cell, cell, baseline);
     }

@@ -1,9 +1,9 @@
 #include "screens/PanelLayout.h"
 #include "tests/render/RenderTestSupport.h"
 
-#include <gtest/gtest.h>
+#include "render/PictureFile.h"
 
-#include <SDL_image.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
@@ -25,7 +25,7 @@ TEST(DataFiles, EachDecodesAtItsSizeAndGlyphSheetsInkEveryPrintableCell) {
         {"font_medium.png", 24, 2424}};
     const SurfacePtr rgba = createRGBASurface(1, 1);
     for (const auto& [name, w, h] : files) {
-        const SurfacePtr decoded(IMG_Load(("data/" + name).c_str()));
+        const SurfacePtr decoded(loadPictureFile(("data/" + name).c_str()));
         ASSERT_TRUE(decoded) << name;
         const SurfacePtr picture(SDL_ConvertSurface(decoded.get(), rgba->format, SDL_SWSURFACE));
         ASSERT_EQ(std::pair(picture->w, picture->h), std::pair(w, h)) << name;

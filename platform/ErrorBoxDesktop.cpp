@@ -1,0 +1,3 @@
+#include "platform/ErrorBox.h"
+
+void showErrorBox(const char* caption, const char* text) { printErrorLine(caption, text); }
