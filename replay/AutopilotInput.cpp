@@ -118,7 +118,7 @@ void AutopilotInput::pushMotion(int x, int y) {
     queue.push_back(event);
 }
 
-void AutopilotInput::pushButton(Uint8 type, Uint8 button, int x, int y) {
+void AutopilotInput::pushButton(EventType type, Uint8 button, int x, int y) {
     SDL_Event event{};
     event.button.type = type;
     event.button.button = button;
@@ -129,7 +129,7 @@ void AutopilotInput::pushButton(Uint8 type, Uint8 button, int x, int y) {
 }
 
 void AutopilotInput::pushKey(SDLKey key) {
-    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+    for (EventType type : {SDL_KEYDOWN, SDL_KEYUP}) {
         SDL_Event event{};
         event.key.type = type;
         event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;

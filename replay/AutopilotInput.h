@@ -35,12 +35,15 @@ public:
     bool poll(SDL_Event& event);
 
 private:
+    /// An event's type: 8 bits in SDL 1.2, wider in the browser's SDL.
+    using EventType = decltype(SDL_Event::type);
+
     bool isPlayerInput(const SDL_Event& event);
     void takeOver();
     void catchUp();
     void play(const AutopilotPath::Step& step);
     void pushMotion(int x, int y);
-    void pushButton(Uint8 type, Uint8 button, int x, int y);
+    void pushButton(EventType type, Uint8 button, int x, int y);
     void pushKey(SDLKey key);
     void togglePanel();
 
