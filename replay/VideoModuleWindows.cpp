@@ -4,7 +4,7 @@
 
 VideoModule::~VideoModule() = default;
 
-bool VideoModule::load(std::string& reason) {
+bool VideoModule::load(const std::filesystem::path&, std::string& reason) {
     reason = "this Windows build cannot export videos (--wav records the sound)";
     return false;
 }
