@@ -30,5 +30,8 @@ bool adoptScreensaverWindow(const std::string& windowId, int& width, int& height
     width = attributes.width;
     height = attributes.height;
     setenv("SDL_WINDOWID", std::to_string(window).c_str(), 1);
+    // Where SDL 1.2 is the compatibility layer over SDL 2 (Debian 13), a window SDL did not
+    // make takes an OpenGL context only with this hint; the classic SDL 1.2 ignores it.
+    setenv("SDL_VIDEO_FOREIGN_WINDOW_OPENGL", "1", 1);
     return true;
 }
