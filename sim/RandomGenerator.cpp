@@ -24,13 +24,13 @@ void RandomGenerator::regenerate() {
     for (int i = 0; i < N; ++i)
         words[i] = twist(words[i], words[(i + 1) % N], words[(i + M) % N]);
     left = N;
-    next = words;
+    next = 0;
 }
 
 int32_t RandomGenerator::nextInt31() {
     if (--left == 0)
         regenerate();
-    uint32_t y = *next++;
+    uint32_t y = words[next++];
     y ^= y >> 11;
     y ^= (y << 7) & 0x9d2c5680u;
     y ^= (y << 15) & 0xefc60000u;

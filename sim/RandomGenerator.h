@@ -21,5 +21,6 @@ private:
 
     uint32_t words[N];
     int left = 1;
-    const uint32_t* next = nullptr;
+    // An index rather than a pointer into `words`, so a copy draws from its own words.
+    int next = 0;
 };

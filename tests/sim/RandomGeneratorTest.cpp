@@ -18,3 +18,16 @@ TEST(RandomGenerator, MatchesReferenceTwisterShiftedByOneAcrossBlocksAndAfterRes
         }
     }
 }
+
+// A copy made in the middle of a block draws on from its own state, whatever becomes of the
+// original (the autopilot's path is handed on by value).
+TEST(RandomGenerator, CopyContinuesTheSequenceOnItsOwn) {
+    RandomGenerator original(7);
+    std::mt19937 reference(7);
+    for (int draw = 0; draw < 100; ++draw)
+        original.nextInt31(), reference();
+    RandomGenerator copy = original;
+    original.seed(8);
+    for (int draw = 100; draw < 2000; ++draw)
+        ASSERT_EQ(copy.nextInt31(), static_cast<int32_t>(reference() >> 1)) << "draw " << draw;
+}
