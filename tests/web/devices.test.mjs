@@ -60,19 +60,20 @@ for (const device of DEVICES) {
     });
     assert.deepEqual(layout, { scrolled: 0, ratio: 4 / 3, outside: [] });
 
-    // One finger stirs through the band and sings.
+    // One finger stirs through the band and sings. A busy machine draws fewer frames between
+    // strokes, so the finger strokes until both show, at most twenty times.
     const before = await band(page);
     const stroke = [];
     for (let step = 0; step <= 40; ++step)
       stroke.push([[200 + step * 15, 150 + 250 * Math.abs(Math.sin(step / 3))]]);
-    for (let turn = 0; (await loudestSound(page)) < 0.05; ++turn) {
-      assert.ok(turn < 20, 'stirring by touch made no sound');
+    let after = before;
+    for (let turn = 0; (await loudestSound(page)) < 0.05 || Math.abs(after - before) <= 0.01; ++turn) {
+      assert.ok(turn < 20, `twenty strokes: loudest sound ${await loudestSound(page)}, band ${before} -> ${after}`);
       await touch(page, stroke);
       await waitForPasses(page, 2, LIMIT);
+      after = await band(page);
     }
     assert.equal(await page.isHidden('#sound-hint'), true, 'the first touch starts the sound');
-    const after = await band(page);
-    assert.ok(Math.abs(after - before) > 0.01, `the band changes under the finger (${before} -> ${after})`);
 
     // The page's u shows the panel; its Save pressed by the mouse (at every scale) and by a
     // finger writes the brush radius, which a two-finger drag upwards has changed.
