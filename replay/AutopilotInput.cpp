@@ -9,8 +9,8 @@ bool AutopilotInput::poll(SDL_Event& event) {
     SDL_Event next;
     if (queue.empty() && real(next)) {
         if (isPlayerInput(next))
-            takeOver();
-        if (next.type == SDL_KEYDOWN && next.key.keysym.sym == SDLK_u)
+            takeOver(next);
+        if (isPanelKey(next))
             panelVisible = !panelVisible;
         queue.push_back(next);
     }
@@ -43,14 +43,21 @@ bool AutopilotInput::isPlayerInput(const SDL_Event& event) {
     }
 }
 
-void AutopilotInput::takeOver() {
+bool AutopilotInput::isPanelKey(const SDL_Event& event) {
+    return event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_u;
+}
+
+void AutopilotInput::takeOver(const SDL_Event& cause) {
     resumeAt = steps() + IDLE_STEPS;
     if (dragging)
         pushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, handX, handY);
     dragging = false;
-    if (panelOpenedHere)
+    // The player gets the panel back as they left it. Their own u acts on what they see: it
+    // closes the autopilot's panel, or shows the one the autopilot put away.
+    if ((panelOpenedHere || panelHiddenHere) && !isPanelKey(cause))
         togglePanel();
     panelOpenedHere = false;
+    panelHiddenHere = false;
 }
 
 void AutopilotInput::catchUp() {
@@ -65,6 +72,12 @@ void AutopilotInput::catchUp() {
 }
 
 void AutopilotInput::play(const AutopilotPath::Step& step) {
+    // A panel the player left shown is put away while the autopilot plays: its drags would
+    // land on the player's sliders and buttons (Save, Load) wherever the path takes them.
+    if (panelVisible && !panelOpenedHere) {
+        togglePanel();
+        panelHiddenHere = true;
+    }
     if (step.moved)
         pushMotion(step.x, step.y);
     using Action = AutopilotPath::Action;

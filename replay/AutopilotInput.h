@@ -2,7 +2,9 @@
 // and keyboard send (motion, a right-button drag, the u key and a click on a mode button), one
 // step of the path per simulation step. Real events pass through; real input takes over at
 // once (a drag is released and a panel the autopilot opened is closed first), and the
-// autopilot comes back after ten seconds of steps without any.
+// autopilot comes back after ten seconds of steps without any. It presses no widget but the
+// mode buttons of a panel it opened itself: a panel the player left shown is hidden while it
+// plays and shown again when the player comes back.
 #pragma once
 
 #include "sim/AutopilotPath.h"
@@ -39,7 +41,8 @@ private:
     using EventType = decltype(SDL_Event::type);
 
     bool isPlayerInput(const SDL_Event& event);
-    void takeOver();
+    static bool isPanelKey(const SDL_Event& event);
+    void takeOver(const SDL_Event& cause);
     void catchUp();
     void play(const AutopilotPath::Step& step);
     void pushMotion(int x, int y);
@@ -59,5 +62,6 @@ private:
     int handX = 0, handY = 0;        // the autopilot's pointer
     bool dragging = false;
     bool panelVisible = false;
-    bool panelOpenedHere = false;
+    bool panelOpenedHere = false;  // the autopilot's own panel is shown
+    bool panelHiddenHere = false;  // the player's panel is put away while the autopilot plays
 };
