@@ -81,7 +81,9 @@ bool CommandLine::parse(int argc, char** argv, std::string& reason) {
         reason = "--record and --replay cannot be used together";
         return false;
     }
-    if (screensaver) {
+    // A replay's recorded input stands in for a screensaver's autopilot, and it keeps the
+    // replay's own frames, so that its pictures are those of the same replay in a window.
+    if (screensaver && replayPath.empty()) {
         autopilot = true;
         fps = fps ? fps : SCREENSAVER_FPS;
     }
@@ -134,7 +136,8 @@ const char* CommandLine::usage() {
            "                       window in XSCREENSAVER_WINDOW (else the root window)\n"
            "  --window-id ID       run as a screensaver display mode drawing into window ID;\n"
            "                       either one turns the autopilot on, draws 30 frames a\n"
-           "                       second unless --fps says otherwise, and is silent\n"
+           "                       second unless --fps says otherwise, and is silent; with\n"
+           "                       --replay the recording plays instead of the autopilot\n"
            "  --sound              with --root or --window-id: play the sound too\n"
            "  --help               print this text\n"
            "  --version            print the version\n";

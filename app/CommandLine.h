@@ -16,7 +16,7 @@ struct CommandLine {
     int fps = 0;                   ///< --fps N: at most N frames a second (0: no limit)
     std::string wavPath;           ///< --wav FILE
     std::string videoPath;         ///< --video FILE (with --replay)
-    bool autopilot = false;        ///< --autopilot (always on in a screensaver)
+    bool autopilot = false;        ///< --autopilot (on in a screensaver that replays nothing)
     bool screensaver = false;      ///< --root or --window-id: a screensaver's display mode
     std::string windowId;          ///< --window-id ID; empty: XSCREENSAVER_WINDOW or the root
     bool sound = false;            ///< --sound: a screensaver plays sound too

@@ -54,8 +54,9 @@ ScreenContext GameApp::screenContext() {
     context.mediumFont = getFont("medium");
     context.smallFont = getFont("small");
     context.random = &random;
-    context.width = getScreenWidth();
-    context.height = getScreenHeight();
+    // The picture's size, whatever the window's: a larger or smaller window only scales it.
+    context.width = WINDOW_WIDTH;
+    context.height = WINDOW_HEIGHT;
     context.tintSeed = startSeed();
     context.soundDevice = soundDevice;
     context.navigator = this;

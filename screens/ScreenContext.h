@@ -1,4 +1,4 @@
-// What a screen is handed when it is made: the services it draws and plays with, the window it
+// What a screen is handed when it is made: the services it draws and plays with, the picture it
 // lays out for, and the way back to whoever runs the screens. The screen owns none of them.
 #pragma once
 
@@ -15,7 +15,7 @@ struct ScreenContext {
     UIFont* smallFont = nullptr;
     /// The program's generator: particle positions and ages.
     RandomGenerator* random = nullptr;
-    /// The window's size in pixels.
+    /// The picture's size in pixels (1024 x 768 in every window: the window only scales it).
     int width = 0;
     int height = 0;
     /// Seeds the C library's rand(), which the tint fade draws from.

@@ -33,6 +33,14 @@ TEST(CommandLine, ReadsOptionsAfterTheVideoModeWord) {
     EXPECT_TRUE(parse({"--version"}, plain, reason) && plain.version);
     EXPECT_TRUE(parse({"--autopilot", "--fps", "20"}, plain, reason) && plain.autopilot &&
                 plain.fps == 20);
+
+    // A screensaver plays by itself at its own frame rate, unless a recording plays instead.
+    CommandLine saver, replayed;
+    EXPECT_TRUE(parse({"-root"}, saver, reason) && saver.screensaver && saver.autopilot &&
+                saver.fps == CommandLine::SCREENSAVER_FPS);
+    EXPECT_TRUE(parse({"--window-id", "42", "--replay", "a.rec"}, replayed, reason) &&
+                replayed.screensaver && !replayed.autopilot && replayed.fps == 0)
+        << reason;
 }
 
 TEST(CommandLine, RefusesBadOptionsWithAReason) {
