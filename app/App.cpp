@@ -71,6 +71,7 @@ void App::runPass() {
     if (update() && frameWanted()) {
         if (currentState)
             currentState->draw(screen);
+        finishFrame();
         glFlush();
         if (frameObserver)
             frameObserver();

@@ -40,6 +40,8 @@ public:
     virtual const char* getCaption() = 0;
     /// The screen registered under an id; null if none.
     virtual State* getState(int stateId) = 0;
+    /// Completes the frame the current screen drew, before it is observed and shown.
+    virtual void finishFrame() {}
 
     void setRunning(bool value) { running = value; }
     bool isRunning() const { return running; }

@@ -93,6 +93,11 @@ bool GameApp::fail(const std::string& what) {
     return false;
 }
 
+void GameApp::finishFrame() {
+    if (graphics)
+        graphics->finishFrame();
+}
+
 UIGraphics* GameApp::getGraphics() const {
     return graphics.get();
 }

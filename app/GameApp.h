@@ -32,6 +32,8 @@ public:
     bool init() override;
     /// "Vireholm - Quillomer - 1.1".
     const char* getCaption() override;
+    /// Shows the drawn picture scaled into a window larger than it.
+    void finishFrame() override;
     /// The screen registered under `stateId`; null for an unknown id.
     State* getState(int stateId) override;
     /// Deletes the screens, then the fonts.

@@ -16,10 +16,23 @@ void clearScreen(float r, float g, float b) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-void UIGraphicsOpenGLSDL::begin2D() {
+namespace {
+void windowSize(int& width, int& height) {
     const SDL_Surface* screen = SDL_GetVideoSurface();
-    const int width = screen ? screen->w : 0;
-    const int height = screen ? screen->h : 0;
+    width = screen ? screen->w : 0;
+    height = screen ? screen->h : 0;
+}
+} // namespace
+
+void UIGraphicsOpenGLSDL::setPictureSize(int width, int height) {
+    pictureWidth = width;
+    pictureHeight = height;
+    scaler = std::make_unique<PictureScaler>(width, height);
+}
+
+void UIGraphicsOpenGLSDL::begin2D() {
+    int width = 0, height = 0;
+    windowSize(width, height);
     // One push for both groups: Mesa 22 does not restore the blend function when a colour
     // buffer push is followed by a second push before the two pops.
     pushDrawState(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT);
@@ -30,9 +43,13 @@ void UIGraphicsOpenGLSDL::begin2D() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     const int pictureW = pictureWidth ? pictureWidth : width;
     const int pictureH = pictureHeight ? pictureHeight : height;
-    const Letterbox area(width, height, pictureW, pictureH);
-    // GL counts viewport rows from the bottom.
-    glViewport(area.x(), height - area.y() - area.height(), area.width(), area.height());
+    if (scaler && scaler->appliesTo(width, height)) {
+        glViewport(0, 0, pictureW, pictureH); // the bottom-left corner, unscaled
+    } else {
+        const Letterbox area(width, height, pictureW, pictureH);
+        // GL counts viewport rows from the bottom.
+        glViewport(area.x(), height - area.y() - area.height(), area.width(), area.height());
+    }
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
@@ -51,6 +68,13 @@ void UIGraphicsOpenGLSDL::end2D() {
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     popDrawState();
+}
+
+void UIGraphicsOpenGLSDL::finishFrame() {
+    int width = 0, height = 0;
+    windowSize(width, height);
+    if (scaler && scaler->appliesTo(width, height))
+        scaler->present(width, height);
 }
 
 std::string UIGraphicsOpenGLSDL::filePath(const char* path) const {

@@ -2,11 +2,13 @@
 // or a picture of fixed size letterboxed into the window), images from files.
 #pragma once
 
+#include "render/PictureScaler.h"
 #include "render/UIGraphics.h"
 
 #include <GL/gl.h>
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 
 /// Clears the colour buffer to (r, g, b) and the depth buffer; called before any begin2D.
@@ -17,14 +19,14 @@ public:
     /// Saves the enable and colour-buffer state and both matrices, then sets up textured,
     /// alpha-blended drawing in picture pixels with the origin at the picture's top-left corner.
     void begin2D() override;
-    /// Draws a picture of this size, scaled into the largest area of its shape in the window
-    /// and centred there; 0 x 0 (the default) draws in window pixels.
-    void setPictureSize(int width, int height) {
-        pictureWidth = width;
-        pictureHeight = height;
-    }
+    /// Draws a picture of this size, shown scaled into the largest area of its shape in the
+    /// window and centred there; 0 x 0 (the default) draws in window pixels.
+    void setPictureSize(int width, int height);
     /// Restores the matrices and state saved by begin2D; leaves the matrix mode GL_PROJECTION.
     void end2D() override;
+    /// Shows the frame drawn since the last one: in a window larger than the picture, the
+    /// picture drawn at its own size is now scaled into the window.
+    void finishFrame();
     /// Makes paths beginning with "data/" name files in `folder` instead (default "data").
     void setDataFolder(const std::string& folder) { dataFolder = folder; }
     /// The file a path given to the loaders stands for: a "data/" path mapped into the data
@@ -56,5 +58,6 @@ private:
     std::string dataFolder = "data";
     int pictureWidth = 0;
     int pictureHeight = 0;
+    std::unique_ptr<PictureScaler> scaler; // for a picture of fixed size
     GLint edgeClamp = 0; // found at the first upload, when a GL context is sure to be current
 };
