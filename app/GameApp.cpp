@@ -59,6 +59,7 @@ ScreenContext GameApp::screenContext() {
     context.height = WINDOW_HEIGHT;
     context.tintSeed = startSeed();
     context.soundDevice = soundDevice;
+    context.showNotices = noticesShown;
     context.navigator = this;
     return context;
 }

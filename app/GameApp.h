@@ -66,6 +66,9 @@ public:
     /// Whether the simulation screen plays through the audio device (by default it does); an
     /// offline export plays the synthesiser itself. Set before init.
     void setSoundDevice(bool use) { soundDevice = use; }
+    /// Whether a failed save or load shows in the picture as well as on stderr (by default it
+    /// does; a screensaver only logs). Set before init.
+    void setNoticesShown(bool shown) { noticesShown = shown; }
     /// What the synthesiser plays while the simulation screen is current and its sound is on;
     /// null otherwise.
     SoundControls* playingSound();
@@ -90,4 +93,5 @@ private:
     std::string screenFailure;
     std::optional<uint32_t> fixedSeed;
     bool soundDevice = true;
+    bool noticesShown = true;
 };

@@ -56,6 +56,8 @@ bool Session::attach(GameApp& app, std::string& reason) {
     app.setFrameLimit(options.fps);
     if (options.screensaver && !options.sound)
         app.setSoundDevice(false);
+    if (options.screensaver)
+        app.setNoticesShown(false);
     if (options.frames > 0)
         app.setFrameObserver([this, &app] { onFrame(app); });
     if (!exporter && !options.wavPath.empty() && !capture.start(options.wavPath, reason))

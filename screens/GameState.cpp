@@ -73,6 +73,7 @@ void GameState::leave() {
 
 bool GameState::update(unsigned, std::list<int>& keys) {
     keys.clear();
+    notice.step();
     if (running)
         model->step();
     return true;

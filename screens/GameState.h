@@ -4,6 +4,7 @@
 
 #include "screens/State.h"
 #include "render/SpriteBatch.h"
+#include "screens/Notice.h"
 #include "screens/ScreenContext.h"
 #include "sim/Simulation.h"
 #include "sound/SoundControls.h"
@@ -52,10 +53,14 @@ public:
     /// save, load, toggle and cycle modes.
     void componentActivated(UIComponent* source) override;
 
-    /// Writes the field and settings to "state.dat"; a failure keeps the old file.
+    /// Writes the field and settings to "state.dat"; a failure keeps the old file and is
+    /// told on stderr and in a notice.
     void saveState();
-    /// Applies "state.dat" if it exists and is whole; otherwise changes nothing.
+    /// Applies "state.dat" if it exists and is whole; otherwise changes nothing, and a file
+    /// that is there but refused is told on stderr and in a notice.
     void loadState();
+    /// The notice shown over the picture now; empty when there is none.
+    const std::string& noticeText() const { return notice.text(); }
 
     /// The model, for drawing, tests and tools.
     const Simulation& simulation() const { return *model; }
@@ -70,6 +75,7 @@ private:
     void readSliders();
     void showSettingsOnPanel();
     void apply(const SavedState& state);
+    void complain(const std::string& text);
 
     void drawGradient(int blendMode);
     void drawParticles();
@@ -79,6 +85,7 @@ private:
     UI ui;
     std::unique_ptr<Simulation> model;
     SoundControls sound;
+    Notice notice;
     bool audioOpen = false;
     bool soundOn = true;
     bool panelVisible = false;

@@ -7,6 +7,7 @@
 #include "render/UIGraphics.h"
 #include "render/UIGraphicsOpenGLSDL.h"
 #include "render/UIImage.h"
+#include "screens/PanelLayout.h"
 
 #include <GL/gl.h>
 
@@ -37,6 +38,7 @@ void GameState::draw(SDL_Surface*) {
         drawGradient(static_cast<int>(settings.gradientMode));
     graphics->end2D();
     ui.draw();
+    notice.draw(*graphics, *context.smallFont, context.width / 2.0f, PanelLayout::NOTICE_Y);
 }
 
 void GameState::drawGradient(int blendMode) {

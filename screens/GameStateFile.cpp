@@ -8,33 +8,34 @@
 #include <string>
 #include <vector>
 
-namespace {
-void complain(const std::string& reason) {
-    std::fprintf(stderr, "%s: %s\n", GameState::STATE_PATH, reason.c_str());
-}
-} // namespace
-
 void GameState::saveState() {
     std::string reason;
     if (!StateFile::write(STATE_PATH, model->save(), reason))
-        complain("not saved, " + reason + "; the previous file is kept");
+        complain(std::string(STATE_PATH) + " not saved: " + reason + "; the previous file is kept");
 }
 
 void GameState::loadState() {
     std::vector<uint8_t> bytes;
     bool missing = false;
     std::string reason;
+    const std::string notLoaded = std::string(STATE_PATH) + " not loaded: ";
     if (!StateFile::read(STATE_PATH, bytes, missing, reason)) {
         if (!missing)
-            complain("not loaded, " + reason);
+            complain(notLoaded + reason);
         return;
     }
     SavedState state;
     if (!StateFile::decode(bytes.data(), bytes.size(), state, reason)) {
-        complain("not loaded, " + reason + "; nothing changed");
+        complain(notLoaded + reason + "; nothing changed");
         return;
     }
     apply(state);
+}
+
+void GameState::complain(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    if (context.showNotices)
+        notice.show(text);
 }
 
 void GameState::apply(const SavedState& state) {

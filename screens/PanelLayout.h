@@ -31,6 +31,9 @@ struct PanelLayout {
     static constexpr int BUTTON_WIDTH = 110;
     static constexpr int BUTTON_HEIGHT = 32;
 
+    /// The middle of a notice's line (a failed save or load), above the buttons.
+    static constexpr int NOTICE_Y = 648;
+
     /// The labels that name the mode cycles, above their buttons.
     static constexpr Place GRADIENT_MODES_LABEL{894, 668};
     static constexpr Place PARTICLE_MODES_LABEL{784, 668};

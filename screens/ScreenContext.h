@@ -23,5 +23,8 @@ struct ScreenContext {
     /// Whether the simulation screen plays through the audio device; an offline export plays
     /// the synthesiser itself.
     bool soundDevice = true;
+    /// Whether failures the player should know of (a save or load) show in the picture as
+    /// well as on stderr; a screensaver only logs them.
+    bool showNotices = true;
     ScreenNavigator* navigator = nullptr;
 };

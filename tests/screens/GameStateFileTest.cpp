@@ -1,6 +1,9 @@
 #include "screens/StateFile.h"
 #include "tests/screens/SimulationFixture.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <fstream>
 #include <utility>
@@ -70,5 +73,27 @@ TEST_F(StateFileOnScreen, AMissingOrDamagedFileChangesNothing) {
                 .write(reinterpret_cast<const char*>(test.bytes.data()), test.bytes.size());
         screen->loadState();
         EXPECT_TRUE(snapshot() == before) << test.what;
+        // A refused file is told in the picture; a missing one is no news.
+        EXPECT_EQ(screen->noticeText().rfind("state.dat not loaded: ", 0) == 0, test.present)
+            << test.what << ": " << screen->noticeText();
     }
+}
+
+TEST_F(StateFileOnScreen, AFailedSaveIsShownForFiveSecondsExceptInAScreensaver) {
+    ASSERT_EQ(mkdir(GameState::STATE_PATH, 0755), 0); // a folder where the file would go
+    screen->saveState();
+    EXPECT_EQ(screen->noticeText().rfind("state.dat not saved: ", 0), 0u) << screen->noticeText();
+    EXPECT_NE(screen->noticeText().find("; the previous file is kept"), std::string::npos);
+    step(Notice::SHOWN_STEPS - 1);
+    EXPECT_FALSE(screen->noticeText().empty());
+    step();
+    EXPECT_TRUE(screen->noticeText().empty()) << "gone after five seconds of steps";
+
+    ScreenContext saver = screenServices().context();
+    saver.showNotices = false;
+    GameState screensaver(saver);
+    ASSERT_TRUE(screensaver.load());
+    screensaver.saveState();
+    EXPECT_TRUE(screensaver.noticeText().empty()) << "a screensaver only logs";
+    rmdir(GameState::STATE_PATH);
 }

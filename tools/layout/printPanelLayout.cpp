@@ -1,5 +1,6 @@
 // Prints the control panel's layout as KEY=VALUE lines (window pixels) for the tests and
-// scripts that click the panel: the sliders' top, size and left edges, and each button's centre.
+// scripts that click the panel: the sliders' top, size and left edges, each button's centre, and
+// the line of a notice.
 #include "screens/PanelLayout.h"
 
 #include <cstdio>
@@ -30,5 +31,6 @@ int main() {
     printCentre("CELLS", PanelLayout::CELLS);
     printCentre("GRADIENT_MODE", PanelLayout::GRADIENT_MODE);
     printCentre("PARTICLE_MODE", PanelLayout::PARTICLE_MODE);
+    print("NOTICE_Y", PanelLayout::NOTICE_Y);
     return 0;
 }
