@@ -4,16 +4,47 @@
 #include "io/ByteWriter.h"
 #include "io/FileHandle.h"
 #include "platform/SystemFiles.h"
+#include "sim/Brush.h"
+#include "sim/Simulation.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include <unistd.h>
 
 namespace {
 std::string systemError(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+/// Why a decoded state holds a value the program never writes (each outside what its control
+/// can give); empty when every value is in range.
+std::string outOfRange(const SavedState& state) {
+    if (state.gradientMode < 0 || state.gradientMode > 3)
+        return "the gradient mode is " + std::to_string(state.gradientMode) + ", not 0 to 3";
+    if (!(state.brushRadius >= Brush::MIN_RADIUS && state.brushRadius <= Brush::MAX_RADIUS))
+        return "the brush radius is " + number(state.brushRadius) + ", not " +
+               number(Brush::MIN_RADIUS) + " to " + number(Brush::MAX_RADIUS);
+    if (state.particleCount < 0 || state.particleCount > Simulation::MAX_PARTICLES)
+        return "the particle count is " + std::to_string(state.particleCount) + ", not 0 to " +
+               std::to_string(Simulation::MAX_PARTICLES);
+    const std::pair<const char*, float> sliders[] = {{"Age", state.age},
+                                                     {"Color mul", state.colorMul},
+                                                     {"Init X speed", state.initXSpeed},
+                                                     {"Init Y speed", state.initYSpeed}};
+    for (const auto& [name, value] : sliders) {
+        if (!(value >= 0 && value <= 1))
+            return std::string(name) + " is " + number(value) + ", not 0 to 1";
+    }
+    return {};
+}
 } // namespace
 
 std::vector<uint8_t> StateFile::encode(const SavedState& state) {
@@ -80,6 +111,11 @@ bool StateFile::decode(const uint8_t* data, size_t size, SavedState& state, std:
         finite = finite && std::isfinite(cell.x) && std::isfinite(cell.y);
     if (!finite) {
         reason = "it holds a value that is not a finite number";
+        return false;
+    }
+    const std::string outside = outOfRange(decoded);
+    if (!outside.empty()) {
+        reason = outside;
         return false;
     }
     state = std::move(decoded);

@@ -22,8 +22,10 @@ public:
     /// The bytes of a state file.
     static std::vector<uint8_t> encode(const SavedState& state);
     /// Checks and decodes a whole file; false (with the reason) for a short header, a grid
-    /// larger than 80 x 60 or negative, too few bytes for the grid, or a float that is not
-    /// finite. Nothing of a refused file is returned.
+    /// larger than 80 x 60 or negative, too few bytes for the grid, a float that is not
+    /// finite, or a value the program never writes (a gradient mode outside 0 to 3, a brush
+    /// radius outside 6 to 384, a particle count outside 0 to 10000, a slider value outside 0
+    /// to 1). Nothing of a refused file is returned.
     static bool decode(const uint8_t* data, size_t size, SavedState& state, std::string& reason);
 
     /// Writes through "<path>.tmp" renamed over the path, so a failed save keeps the old file;

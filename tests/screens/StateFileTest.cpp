@@ -49,6 +49,15 @@ TEST(StateFile, RefusesDamagedFilesWithAReasonAndReturnsNothing) {
         {"negative width", good.size(), 29, {0x80}},
         {"NaN in the field", good.size(), 834, {0, 0, 0xC0, 0x7F}},
         {"infinite radius", good.size(), 1, {0, 0, 0x80, 0x7F}},
+        // Values the program never writes: each outside what its control can give.
+        {"radius 1e30", good.size(), 1, {0xCA, 0xF2, 0x49, 0x71}},
+        {"radius 5", good.size(), 1, {0, 0, 0xA0, 0x40}},
+        {"gradient mode 9", good.size(), 5, {9}},
+        {"gradient mode -1", good.size(), 5, {0xFF}},
+        {"particle count -7", good.size(), 6, {0xF9, 0xFF, 0xFF, 0xFF}},
+        {"particle count 10001", good.size(), 6, {0x11, 0x27, 0, 0}},
+        {"Age 1.5", good.size(), 10, {0, 0, 0xC0, 0x3F}},
+        {"Init Y speed -0.5", good.size(), 22, {0, 0, 0, 0xBF}},
     };
     for (const auto& test : cases) {
         std::vector<uint8_t> bytes(good.begin(), good.begin() + static_cast<long>(test.size));
@@ -60,4 +69,15 @@ TEST(StateFile, RefusesDamagedFilesWithAReasonAndReturnsNothing) {
         EXPECT_FALSE(reason.empty()) << test.what;
         EXPECT_EQ(decoded.width, 2) << test.what << ": the output is untouched";
     }
+    // The extremes the program can write are kept.
+    SavedState edges = sample(80, 60);
+    edges.brushRadius = 384;
+    edges.gradientMode = 0;
+    edges.particleCount = 10000;
+    edges.age = 0;
+    edges.initXSpeed = 1;
+    const std::vector<uint8_t> bytes = StateFile::encode(edges);
+    SavedState decoded;
+    std::string reason;
+    EXPECT_TRUE(StateFile::decode(bytes.data(), bytes.size(), decoded, reason)) << reason;
 }
