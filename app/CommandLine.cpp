@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <cerrno>
+#include <utility>
 #include <cstdlib>
 #include <cstring>
 
@@ -13,70 +14,95 @@ bool parseNumber(const char* text, unsigned long long limit, unsigned long long&
     value = std::strtoull(text, &end, 10);
     return errno == 0 && *end == '\0' && value <= limit;
 }
+
+/// Reads a whole number from `low` to `high` given to `option`; false with a reason naming
+/// the range otherwise.
+bool parseRange(const std::string& option, const char* text, unsigned long long low,
+                unsigned long long high, unsigned long long& value, std::string& reason) {
+    if (parseNumber(text, high, value) && value >= low)
+        return true;
+    reason = option + " needs a whole number from " + std::to_string(low) + " to " +
+             std::to_string(high) + ", not '" + text + "'";
+    return false;
+}
 } // namespace
 
 bool CommandLine::parse(int argc, char** argv, std::string& reason) {
     for (int i = 1; i < argc; ++i) {
         std::string word = argv[i];
+        // The video-mode word: a first word that is no option (only its first letter counts).
+        if (i == 1 && word.rfind('-', 0) != 0)
+            continue;
         // The screensaver's own words come with one dash or two.
         if (word == "-root" || word == "-window-id")
             word = "-" + word;
-        if (word == "--root") {
-            screensaver = true;
+        if (parseFlag(word))
             continue;
-        }
-        if (word == "--sound") {
-            sound = true;
-            continue;
-        }
-        if (word.rfind("--", 0) != 0)
-            continue; // the video-mode word, and other words as before options existed
-        if (word == "--help") {
-            help = true;
-            continue;
-        }
-        if (word == "--version") {
-            version = true;
-            continue;
-        }
-        if (word == "--autopilot") {
-            autopilot = true;
-            continue;
-        }
-        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-        if (!value) {
-            reason = word + " needs a value";
+        if (!parseValue(word, i + 1 < argc ? argv[i + 1] : nullptr, reason)) {
+            if (reason.empty())
+                reason = "unknown option " + word;
             return false;
         }
         ++i;
-        unsigned long long number = 0;
-        if (word == "--seed" && parseNumber(value, UINT32_MAX, number)) {
-            seed = static_cast<uint32_t>(number);
-        } else if (word == "--frames" && parseNumber(value, 1000000000, number) && number > 0) {
-            frames = static_cast<int>(number);
-        } else if (word == "--fps" && parseNumber(value, 1000, number) && number > 0) {
-            fps = static_cast<int>(number);
-        } else if (word == "--window-id") {
-            screensaver = true;
-            windowId = value;
-        } else if (word == "--record") {
-            recordPath = value;
-        } else if (word == "--replay") {
-            replayPath = value;
-        } else if (word == "--screenshot") {
-            screenshotPath = value;
-        } else if (word == "--wav") {
-            wavPath = value;
-        } else if (word == "--video") {
-            videoPath = value;
-        } else if (word == "--seed" || word == "--frames" || word == "--fps") {
-            reason = word + " needs a whole number, not '" + value + "'";
-            return false;
-        } else {
-            reason = "unknown option " + word;
-            return false;
+    }
+    return checkCombinations(reason);
+}
+
+bool CommandLine::parseFlag(const std::string& word) {
+    const std::pair<const char*, bool*> flags[] = {{"--root", &screensaver},
+                                                   {"--sound", &sound},
+                                                   {"--help", &help},
+                                                   {"--version", &version},
+                                                   {"--autopilot", &autopilot}};
+    for (const auto& [name, flag] : flags) {
+        if (word == name) {
+            *flag = true;
+            return true;
         }
     }
+    return false;
+}
+
+std::string* CommandLine::pathOption(const std::string& word) {
+    const std::pair<const char*, std::string*> options[] = {
+        {"--window-id", &windowId}, {"--record", &recordPath}, {"--replay", &replayPath},
+        {"--screenshot", &screenshotPath}, {"--wav", &wavPath}, {"--video", &videoPath}};
+    for (const auto& [name, path] : options) {
+        if (word == name)
+            return path;
+    }
+    return nullptr;
+}
+
+bool CommandLine::parseValue(const std::string& word, const char* value, std::string& reason) {
+    std::string* const path = pathOption(word);
+    const bool number = word == "--seed" || word == "--frames" || word == "--fps";
+    if (!path && !number)
+        return false;
+    if (!value) {
+        reason = word + " needs a value";
+        return false;
+    }
+    if (path) {
+        *path = value;
+        screensaver = screensaver || word == "--window-id";
+        return true;
+    }
+    const bool isSeed = word == "--seed";
+    const unsigned long long high = isSeed ? UINT32_MAX : word == "--frames" ? 1000000000 : 1000;
+    unsigned long long parsed = 0;
+    if (!parseRange(word, value, isSeed ? 0 : 1, high, parsed, reason))
+        return false;
+    if (isSeed)
+        seed = static_cast<uint32_t>(parsed);
+    else if (word == "--frames")
+        frames = static_cast<int>(parsed);
+    else
+        fps = static_cast<int>(parsed);
+    return true;
+}
+
+bool CommandLine::checkCombinations(std::string& reason) {
     if (!recordPath.empty() && !replayPath.empty()) {
         reason = "--record and --replay cannot be used together";
         return false;
@@ -95,9 +121,9 @@ bool CommandLine::parse(int argc, char** argv, std::string& reason) {
         reason = "--screenshot and --frames go together";
         return false;
     }
-    if (!videoPath.empty() && (replayPath.empty() || frames > 0 || fps > 0)) {
-        reason = "--video renders a whole recording at 60 frames/s: it needs --replay and takes "
-                 "no --frames or --fps";
+    if (!videoPath.empty() && (replayPath.empty() || frames > 0 || fps > 0 || screensaver)) {
+        reason = "--video renders a whole recording at 60 frames/s in a window of the picture's "
+                 "size: it needs --replay and takes no --frames, --fps, --root or --window-id";
         return false;
     }
     return true;

@@ -1,5 +1,5 @@
 // The program's command line: a first word beginning with 'w' (windowed) or 'f' (full
-// screen) picks the video mode; words beginning with "--" are options. An X screensaver
+// screen) picks the video mode; the words after it are options, each known by name. An X screensaver
 // starts its display modes with --root or --window-id ID (also with one dash).
 #pragma once
 
@@ -26,8 +26,15 @@ struct CommandLine {
     /// Frames a second a screensaver draws unless --fps says otherwise.
     static constexpr int SCREENSAVER_FPS = 30;
 
-    /// Reads the options; false with a reason for an unknown option or a missing or bad value.
+    /// Reads the options; false with a reason for an unknown option or word (named wherever it
+    /// stands), a missing or bad value, or options that do not go together.
     bool parse(int argc, char** argv, std::string& reason);
     /// The usage text printed by --help.
     static const char* usage();
+
+private:
+    bool parseFlag(const std::string& word);
+    std::string* pathOption(const std::string& word);
+    bool parseValue(const std::string& word, const char* value, std::string& reason);
+    bool checkCombinations(std::string& reason);
 };

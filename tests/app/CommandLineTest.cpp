@@ -58,6 +58,7 @@ TEST(CommandLine, RefusesBadOptionsWithAReason) {
         {"--colour", "red"},
         {"--fps", "0"},
         {"--replay", "a", "--video", "a.mp4", "--fps", "20"},
+        {"--replay", "a", "--video", "a.mp4", "--root"},
         {"--autopilot", "--replay", "a"},
     };
     for (const auto& words : bad) {
@@ -65,5 +66,19 @@ TEST(CommandLine, RefusesBadOptionsWithAReason) {
         std::string reason;
         EXPECT_FALSE(parse(words, line, reason)) << words.front();
         EXPECT_FALSE(reason.empty()) << words.front();
+    }
+    // The reason names what is wrong: an unknown word wherever it stands, a number's range.
+    const std::vector<std::pair<std::vector<std::string>, std::string>> reasons = {
+        {{"w", "--bogus"}, "unknown option --bogus"},
+        {{"w", "-seed", "7"}, "unknown option -seed"},
+        {{"--seed", "7", "w"}, "unknown option w"},
+        {{"--fps", "0"}, "--fps needs a whole number from 1 to 1000, not '0'"},
+        {{"--replay"}, "--replay needs a value"},
+    };
+    for (const auto& [words, expected] : reasons) {
+        CommandLine line;
+        std::string reason;
+        EXPECT_FALSE(parse(words, line, reason));
+        EXPECT_EQ(reason, expected);
     }
 }
