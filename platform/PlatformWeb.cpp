@@ -19,17 +19,13 @@ ino_t stateFileNode() {
 }
 
 // A save writes a new state.dat and renames it into place, so a new file node means a new
-// save: it is then copied to the browser's persistent storage (IndexedDB).
+// save: the page then copies it to the browser's persistent storage (IndexedDB).
 void persistNewSave() {
     const ino_t node = stateFileNode();
     if (node == savedStateNode)
         return;
     savedStateNode = node;
-    EM_ASM(FS.syncfs(
-        false, function(error) {
-            if (error)
-                console.warn('state.dat could not be kept in the browser: ' + error);
-        }););
+    EM_ASM(Module['keepSaves']());
 }
 
 void runPageFrame() {

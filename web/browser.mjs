@@ -9,12 +9,13 @@ const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'applic
                 '.data': 'application/octet-stream', '.png': 'image/png',
                 '.webmanifest': 'application/manifest+json' };
 
-/// Serves `folder` on a free localhost port; resolves to { url, close }.
-export async function serveFolder(folder) {
+/// Serves `folder` on a free localhost port, with `headers` on every file; resolves to
+/// { url, close }.
+export async function serveFolder(folder, headers = {}) {
   const server = http.createServer((request, response) => {
     const file = path.join(folder, new URL(request.url, 'http://x').pathname.replace(/\/$/, '/index.html'));
     fs.readFile(file, (error, body) => {
-      response.writeHead(error ? 404 : 200, { 'Content-Type': TYPES[path.extname(file)] || 'text/plain' });
+      response.writeHead(error ? 404 : 200, { 'Content-Type': TYPES[path.extname(file)] || 'text/plain', ...headers });
       response.end(error ? 'not found' : body);
     });
   });

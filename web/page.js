@@ -1,6 +1,7 @@
-// The page around the program: its arguments, the persistent folder for state.dat, sound and
-// power, the end of a run, the buttons that move state.dat between browser and desktop, and
-// the service worker that keeps the page for offline play. Emscripten places this (with
+// The page around the program: its arguments, the persistent folder for state.dat (and its word
+// when the browser will not keep it), sound and power, the end of a run, the buttons that move
+// state.dat between browser and desktop, and the service worker that keeps the page for offline
+// play and brings new builds. Emscripten places this (with
 // controls.js) before the program's own JavaScript, inside its Module.
 
 const SAVE_FOLDER = '/save';
@@ -17,10 +18,83 @@ const page = {
   running: true,
 };
 
-function showMessage(text) {
+function showMessage(text, details) {
   page.message.textContent = text;
+  if (details) {
+    const block = document.createElement('pre');
+    block.textContent = details;
+    page.message.append(block);
+  }
   page.message.hidden = false;
 }
+
+// Saves live in the browser's IndexedDB. Where it cannot be opened or written (some private
+// modes block it, a full disk refuses it) the page says so and offers the download, which
+// keeps the field whatever the browser does.
+function savesNotKept(error) {
+  const warning = document.getElementById('storage-warning');
+  warning.querySelector('span').textContent = 'This browser does not keep your saves (' +
+      (error && error.name || error) + '): Download state.dat keeps the field.';
+  warning.hidden = false;
+}
+Module['savesNotKept'] = savesNotKept;
+
+// Another tab of the page saved: its state.dat is read from IndexedDB into this tab, so that
+// Load and Download take the latest save.
+const saves = 'BroadcastChannel' in window ? new BroadcastChannel('quillomer-saves') : null;
+if (saves)
+  saves.onmessage = function () {
+    readSaves(function (error) {
+      if (!error)
+        showNotice('Another tab saved state.dat: "Load state.dat" in the panel (u) takes it.');
+    });
+  };
+
+// When state.dat was last written, as IndexedDB keeps it (a copy keeps its time): a save read
+// from another tab is not announced back to it.
+let keptStamp = null;
+function stateStamp() {
+  try {
+    return Number(FS.stat(STATE_FILE).mtime);
+  } catch (error) {
+    return null;
+  }
+}
+
+// Brings the file system's /save up to date from IndexedDB, then calls done(error).
+function readSaves(done) {
+  try {
+    FS.syncfs(true, function (error) {
+      if (error)
+        savesNotKept(error);
+      else
+        keptStamp = stateStamp();
+      done(error);
+    });
+  } catch (error) {
+    savesNotKept(error);
+    done(error);
+  }
+}
+
+// Copies /save into IndexedDB; tells the other tabs when it kept a save of this tab's.
+function keepSaves() {
+  try {
+    FS.syncfs(false, function (error) {
+      if (error) {
+        savesNotKept(error);
+        return;
+      }
+      const stamp = stateStamp();
+      if (saves && stamp !== keptStamp)
+        saves.postMessage('saved');
+      keptStamp = stamp;
+    });
+  } catch (error) {
+    savesNotKept(error);
+  }
+}
+Module['keepSaves'] = keepSaves;
 
 // A message about the buttons, gone after a few seconds.
 function showNotice(text, seconds = 6) {
@@ -60,12 +134,19 @@ Module['preRun'].push(function () {
   FS.mount(IDBFS, {}, SAVE_FOLDER);
   FS.chdir(SAVE_FOLDER);
   addRunDependency('saved-state');
-  FS.syncfs(true, function (error) {
-    if (error)
-      console.warn('saved state could not be read from the browser: ' + error);
-    removeRunDependency('saved-state');
-  });
+  readSaves(function () { removeRunDependency('saved-state'); });
 });
+
+// What the program prints, kept for the page's word when the run ends: the usage for --help,
+// the reason when it refuses its options. The runtime's own notes on its GL are left out.
+const printed = [];
+const printedErrors = [];
+Module['print'] = function (text) { printed.push(text); };
+Module['printErr'] = function (text) {
+  if (!/^WARNING: using emscripten GL/.test(text))
+    printedErrors.push(text.replace(/^quillomer: /, ''));
+  console.warn(text);
+};
 
 // Counts the program's passes, for whoever waits for it to move on (the browser tests).
 Module['postMainLoop'] = function () { Module['passes'] = (Module['passes'] || 0) + 1; };
@@ -73,8 +154,11 @@ Module['postMainLoop'] = function () { Module['passes'] = (Module['passes'] || 0
 Module['onExit'] = function (code) {
   page.running = false;
   page.soundHint.hidden = true;
-  showMessage(code === 0 ? 'The run has ended. Reload the page to play again.'
-                         : 'Quillomer stopped with an error (see the browser console). Reload the page to try again.');
+  if (code === 0)
+    showMessage('The run has ended. Reload the page to play again.', printed.join('\n'));
+  else
+    showMessage('Quillomer stopped: ' + (printedErrors.filter(Boolean)[0] || 'error ' + code) +
+                '. Reload the page to try again.', printedErrors.slice(1).join('\n'));
 };
 Module['onAbort'] = function (what) {
   page.running = false;
@@ -143,7 +227,9 @@ autopilotButton.addEventListener('click', function () {
   location.search = query.toString();
 });
 
-document.getElementById('download').addEventListener('click', function () {
+// The latest save: this tab's, or another tab's read in when it was announced. It is read from
+// this tab's files, never fetched from IndexedDB here: a save IndexedDB refused is only there.
+function downloadState() {
   let bytes;
   try {
     bytes = FS.readFile(STATE_FILE);
@@ -156,7 +242,9 @@ document.getElementById('download').addEventListener('click', function () {
   link.download = 'state.dat';
   link.click();
   URL.revokeObjectURL(link.href);
-});
+}
+for (const button of document.querySelectorAll('button.download'))
+  button.addEventListener('click', downloadState);
 
 // An opened file replaces the save only when the program's own reader accepts it; otherwise
 // the page says why and the save stays as it was.
@@ -174,15 +262,25 @@ document.getElementById('open').addEventListener('change', async function (event
     return;
   }
   FS.writeFile(STATE_FILE, bytes);
-  FS.syncfs(false, function (error) {
-    if (error)
-      console.warn('state.dat could not be kept in the browser: ' + error);
-  });
+  keepSaves();
   showNotice('Opened ' + file.name + ': press "Load state.dat" in the panel (u) to use it.');
 });
 
-// The service worker keeps the page's files, so a second visit plays with no network.
-if ('serviceWorker' in navigator && location.protocol !== 'file:')
-  navigator.serviceWorker.register('service-worker.js').catch(function (error) {
-    console.info('the page cannot be kept for offline play: ' + error);
+// The service worker keeps the page's files, so a second visit plays with no network. Each
+// visit asks whether a new build is out (past the HTTP cache); once its files are kept, the
+// page offers to reload into it.
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+  const hadWorker = !!navigator.serviceWorker.controller;
+  navigator.serviceWorker.addEventListener('controllerchange', function () {
+    if (hadWorker)
+      document.getElementById('update').hidden = false;
   });
+  document.querySelector('#update button').addEventListener('click', function () {
+    location.reload();
+  });
+  navigator.serviceWorker.register('service-worker.js', {updateViaCache: 'none'})
+    .then(function (registration) { return registration.update(); })
+    .catch(function (error) {
+      console.info('the page cannot be kept for offline play: ' + error);
+    });
+}

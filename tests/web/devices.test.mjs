@@ -3,8 +3,10 @@
 // and an opened file never costs the save. Needs build-web (scripts/web build).
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
 import { pagePoint, panelLayout, waitForPasses } from '../../web/browser.mjs';
-import { LIMIT, STATE_FILE_SIZE, band, clickAt, detail, keptStateFile, loudestSound, openGame, recordSound, sliderRow,
+import { LIMIT, REPO, STATE_FILE_SIZE, band, clickAt, detail, keptStateFile, loudestSound, openGame, recordSound, sliderRow,
          useSite, waitForKeptSave } from './support.mjs';
 
 const DEVICES = [
@@ -139,7 +141,14 @@ test('after one visit the page plays offline, and it can be installed', async ()
   await context.close();
 });
 
-test('a damaged file opened on the page shows why and keeps the save', async () => {
+const golden = fs.readFileSync(path.join(REPO, 'tests/e2e/golden/state.dat'));
+function withBrushRadius(radius) {
+  const bytes = Buffer.from(golden);
+  bytes.writeFloatLE(radius, 1);
+  return bytes;
+}
+
+test('a damaged, out-of-range or oversized file opened on the page shows why and keeps the save', async () => {
   const context = await web.browser.newContext({ viewport: { width: 1366, height: 657 } });
   const page = await openGame(context, web.site);
   await page.click('[data-key=u]');
@@ -154,6 +163,8 @@ test('a damaged file opened on the page shows why and keeps the save', async () 
   const damaged = [
     { bytes: Buffer.from(Array.from({ length: 5000 }, (_, i) => (i * 2654435761) >>> 24)), reason: /not opened: the grid is -?\d+ x -?\d+/ },
     { bytes: notANumber, reason: /not opened: .*not a finite number/ },
+    { bytes: withBrushRadius(1e30), reason: /not opened: the brush radius is 1e\+30, not 6 to 384/ },
+    { bytes: Buffer.concat([golden, Buffer.alloc(4096)]), reason: /not opened: it is 42530 bytes, longer than a state file/ },
   ];
   for (const { bytes, reason } of damaged) {
     await page.setInputFiles('#open', { name: 'state.dat', mimeType: 'application/octet-stream', buffer: bytes });
