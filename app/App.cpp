@@ -4,13 +4,8 @@
 #include "platform/WindowSize.h"
 #include "render/Letterbox.h"
 #include "screens/State.h"
-#include "platform/reportError.h"
-
-#include <GL/gl.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <ctime>
 
 namespace {
 /// Keypad arrows are stored as the arrow keys they stand for.
@@ -52,7 +47,6 @@ bool App::init() {
     screen = SDL_GetVideoSurface();
     acceptEveryEvent();
     resetTiming();
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
     return true;
 }
 
@@ -72,14 +66,12 @@ void App::runPass() {
         if (currentState)
             currentState->draw(screen);
         finishFrame();
-        glFlush();
         if (frameObserver)
             frameObserver();
         SDL_GL_SwapBuffers();
     }
     if (readTicks() == passStart)
         sleep(1);
-    checkGlError();
     if (passObserver)
         passObserver();
 }
@@ -121,11 +113,6 @@ void App::advanceClock() {
     // until that one would overflow after about 16 days.
     const Uint32 elapsed = readTicks() - startTicks;
     clock = static_cast<Uint32>((static_cast<uint64_t>(clock) * 3 + elapsed) >> 2);
-}
-
-void App::checkGlError() {
-    if (glGetError() != GL_NO_ERROR)
-        reportError("GL Error", "GL Error");
 }
 
 void App::dispatch(const SDL_Event& event) {

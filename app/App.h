@@ -40,7 +40,8 @@ public:
     virtual const char* getCaption() = 0;
     /// The screen registered under an id; null if none.
     virtual State* getState(int stateId) = 0;
-    /// Completes the frame the current screen drew, before it is observed and shown.
+    /// Completes the frame the current screen drew (flushing it to the GL), before it is
+    /// observed and shown.
     virtual void finishFrame() {}
 
     void setRunning(bool value) { running = value; }
@@ -83,7 +84,6 @@ private:
     void dispatch(const SDL_Event& event);
     void onKeyDown(const SDL_KeyboardEvent& event);
     void advanceClock();
-    void checkGlError();
 
     SDL_Surface* screen = nullptr;
     bool running = true;

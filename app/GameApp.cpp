@@ -5,6 +5,7 @@
 #include "render/UIGraphicsOpenGLSDL.h"
 #include "screens/GameState.h"
 #include "platform/WindowSize.h"
+#include "platform/reportError.h"
 #include "screens/State.h"
 #include "screens/TitleState.h"
 
@@ -38,12 +39,13 @@ bool GameApp::init() {
         !loadFont("small", "data/font_small.png", -1))
         return false;
     const ScreenContext context = screenContext();
-    registerState(TITLE_SCREEN, new TitleState(context));
-    auto* simulationScreen = new GameState(context);
-    registerState(SIMULATION_SCREEN, simulationScreen);
-    if (!statesOk)
-        return fail(screenFailure.empty() ? std::string("a screen") : screenFailure);
-    simulation = simulationScreen;
+    if (!registerState(TITLE_SCREEN, std::make_unique<TitleState>(context)))
+        return false;
+    auto simulationScreen = std::make_unique<GameState>(context);
+    GameState* screen = simulationScreen.get();
+    if (!registerState(SIMULATION_SCREEN, std::move(simulationScreen)))
+        return false;
+    simulation = screen;
     changeState(SIMULATION_SCREEN);
     return true;
 }
@@ -95,8 +97,8 @@ bool GameApp::fail(const std::string& what) {
 }
 
 void GameApp::finishFrame() {
-    if (graphics)
-        graphics->finishFrame();
+    if (graphics && !graphics->finishFrame())
+        reportError("GL Error", "GL Error");
 }
 
 UIGraphics* GameApp::getGraphics() const {
@@ -112,16 +114,13 @@ State* GameApp::getState(int stateId) {
     return found == states.end() ? nullptr : found->second.get();
 }
 
-void GameApp::registerState(int stateId, State* state) {
-    std::unique_ptr<State> owned(state);
-    if (!statesOk)
-        return;
-    if (!owned->load()) {
-        statesOk = false;
-        screenFailure = owned->getLoadFailure();
-        return;
+bool GameApp::registerState(int stateId, std::unique_ptr<State> state) {
+    if (!state->load()) {
+        const std::string failure = state->getLoadFailure();
+        return fail(failure.empty() ? std::string("a screen") : failure);
     }
-    states[stateId] = std::move(owned);
+    states[stateId] = std::move(state);
+    return true;
 }
 
 UIFont* GameApp::getFont(const char* name) {

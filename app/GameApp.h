@@ -32,7 +32,7 @@ public:
     bool init() override;
     /// "Vireholm - Quillomer - 1.1".
     const char* getCaption() override;
-    /// Shows the drawn picture scaled into a window larger than it.
+    /// Shows the drawn picture (scaled into a window larger than it) and reports a GL error.
     void finishFrame() override;
     /// The screen registered under `stateId`; null for an unknown id.
     State* getState(int stateId) override;
@@ -45,9 +45,9 @@ public:
     /// Ends the run after the current pass.
     void quit() override { setRunning(false); }
 
-    /// Loads a screen and keeps it under `stateId`; a screen that fails to load is deleted and
-    /// stops every later registration.
-    void registerState(int stateId, State* state);
+    /// Loads a screen and keeps it under `stateId`; false if it failed to load, and then it is
+    /// deleted and what failed is kept for getInitError.
+    bool registerState(int stateId, std::unique_ptr<State> state);
     /// The font registered under `name`; null for an unknown name.
     UIFont* getFont(const char* name);
     UIGraphics* getGraphics() const;
@@ -85,12 +85,10 @@ private:
 
     std::map<int, std::unique_ptr<State>> states;
     GameState* simulation = nullptr;
-    bool statesOk = true;
     std::unique_ptr<UIGraphicsOpenGLSDL> graphics;
     std::map<std::string, std::unique_ptr<UIFont>> fonts;
     RandomGenerator random{5489};
     std::string initError;
-    std::string screenFailure;
     std::optional<uint32_t> fixedSeed;
     bool soundDevice = true;
     bool noticesShown = true;

@@ -70,11 +70,13 @@ void UIGraphicsOpenGLSDL::end2D() {
     popDrawState();
 }
 
-void UIGraphicsOpenGLSDL::finishFrame() {
+bool UIGraphicsOpenGLSDL::finishFrame() {
     int width = 0, height = 0;
     windowSize(width, height);
     if (scaler && scaler->appliesTo(width, height))
         scaler->present(width, height);
+    glFlush();
+    return glGetError() == GL_NO_ERROR;
 }
 
 std::string UIGraphicsOpenGLSDL::filePath(const char* path) const {

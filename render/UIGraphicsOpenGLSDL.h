@@ -24,9 +24,10 @@ public:
     void setPictureSize(int width, int height);
     /// Restores the matrices and state saved by begin2D; leaves the matrix mode GL_PROJECTION.
     void end2D() override;
-    /// Shows the frame drawn since the last one: in a window larger than the picture, the
-    /// picture drawn at its own size is now scaled into the window.
-    void finishFrame();
+    /// Completes the frame drawn since the last one: in a window larger than the picture, the
+    /// picture drawn at its own size is now scaled into the window; then the frame is flushed
+    /// to the GL. False if the GL reported an error since the last frame.
+    bool finishFrame();
     /// Makes paths beginning with "data/" name files in `folder` instead (default "data").
     void setDataFolder(const std::string& folder) { dataFolder = folder; }
     /// The file a path given to the loaders stands for: a "data/" path mapped into the data

@@ -26,23 +26,23 @@ bool GameState::buildControlPanel() {
         return false;
 
     auto label = [this, smallFont](Layout::Place place, const char* text) {
-        ui.addComponent(new UILabel(place.x, place.y, nullptr, smallFont, text, 0, 0, 0));
+        ui.addComponent(
+            std::make_unique<UILabel>(place.x, place.y, nullptr, smallFont, text, 0, 0, 0));
     };
     auto slider = [this, &label](int index, const char* name, double value) {
         const int x = Layout::SLIDER_X[index];
         label({x, Layout::LABEL_Y}, name);
-        UISlider* widget = new UISlider(x, Layout::SLIDER_Y, sliderTrackImage.get(),
-                                        sliderThumbImage.get(), 0, value, -1, -1);
+        UISlider* widget = ui.addComponent(
+            std::make_unique<UISlider>(x, Layout::SLIDER_Y, sliderTrackImage.get(),
+                                       sliderThumbImage.get(), 0, value, -1, -1));
         widget->addListener(this);
-        ui.addComponent(widget);
         return widget;
     };
     auto button = [this, smallFont](Layout::Place place, const char* text) {
-        UIButton* widget =
-            new UIButton(place.x, place.y, buttonUpImage.get(), buttonDownImage.get(), nullptr,
-                         smallFont, text, CENTRED, -1, -1, 0, 1);
+        UIButton* widget = ui.addComponent(std::make_unique<UIButton>(
+            place.x, place.y, buttonUpImage.get(), buttonDownImage.get(), nullptr, smallFont,
+            text, CENTRED, -1, -1, 0, 1));
         widget->addListener(this);
-        ui.addComponent(widget);
         return widget;
     };
 

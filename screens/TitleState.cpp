@@ -9,6 +9,7 @@
 #include "ui/UILabel.h"
 
 #include <list>
+#include <memory>
 
 namespace {
 constexpr int STEPS_PER_SECOND = 50;
@@ -38,33 +39,32 @@ bool TitleState::load() {
     const int centreX = width / 2;
     const int buttonX = centreX - buttonWidth / 2;
 
-    playButton = new UIButton(buttonX, height / 2, buttonUpImage.get(), buttonDownImage.get(),
-                              nullptr, medium, "Play", CENTRED, -1, -1, 0, 1);
+    playButton = ui.addComponent(std::make_unique<UIButton>(
+        buttonX, height / 2, buttonUpImage.get(), buttonDownImage.get(), nullptr, medium, "Play",
+        CENTRED, -1, -1, 0, 1));
     playButton->setForegroundColor(0.8f, 1.0f, 0.8f, 1.0f);
     playButton->setBackgroundColor(0.8f, 1.0f, 0.8f, 1.0f);
     playButton->addListener(this);
-    ui.addComponent(playButton);
 
-    exitButton = new UIButton(buttonX, height / 2 + 2 * buttonHeight, buttonUpImage.get(),
-                              buttonDownImage.get(), nullptr, medium, "Exit", CENTRED, -1, -1, 0,
-                              1);
+    exitButton = ui.addComponent(std::make_unique<UIButton>(
+        buttonX, height / 2 + 2 * buttonHeight, buttonUpImage.get(), buttonDownImage.get(),
+        nullptr, medium, "Exit", CENTRED, -1, -1, 0, 1));
     exitButton->setForegroundColor(1.0f, 0.8f, 0.8f, 1.0f);
     exitButton->setBackgroundColor(1.0f, 0.8f, 0.8f, 1.0f);
     exitButton->addListener(this);
-    ui.addComponent(exitButton);
 
     const int lineHeight = medium ? static_cast<int>(medium->getLineHeight()) : 0;
-    ui.addComponent(new UILabel(centreX, 100, nullptr, medium, "Halvorine", ALIGN_CENTER_X, 0, 0));
-    UILabel* version = new UILabel(centreX, lineHeight + 108, nullptr, small,
-                                   "PROTOTYPE Version 1.1", ALIGN_CENTER_X, 0, 0);
+    ui.addComponent(std::make_unique<UILabel>(centreX, 100, nullptr, medium, "Halvorine",
+                                              ALIGN_CENTER_X, 0, 0));
+    UILabel* version = ui.addComponent(std::make_unique<UILabel>(
+        centreX, lineHeight + 108, nullptr, small, "PROTOTYPE Version 1.1", ALIGN_CENTER_X, 0, 0));
     version->setForegroundColor(0.7f, 0.7f, 0.7f, 1.0f);
-    ui.addComponent(version);
     ui.showAll();
     return true;
 }
 
 void TitleState::unload() {
-    ui.deleteAll();
+    ui.clear();
     playButton = nullptr;
     exitButton = nullptr;
     buttonUpImage.reset();

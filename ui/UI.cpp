@@ -4,31 +4,23 @@ void UI::setGraphics(UIGraphics* newGraphics) {
     graphics = newGraphics;
 }
 
-void UI::addComponent(UIComponent* component) {
-    if (component)
-        ownedComponents.insert(component);
-}
-
-void UI::showComponent(UIComponent* component) {
-    if (!component)
-        return;
-    ownedComponents.insert(component);
-    visibleComponents.insert(component);
+void UI::adopt(std::unique_ptr<UIComponent> widget) {
+    if (widget)
+        ownedComponents.push_back(std::move(widget));
 }
 
 void UI::showAll() {
-    visibleComponents = ownedComponents;
+    for (const auto& component : ownedComponents)
+        visibleComponents.insert(component.get());
 }
 
 void UI::hideAll() {
     visibleComponents.clear();
 }
 
-void UI::deleteAll() {
-    for (UIComponent* component : ownedComponents)
-        delete component;
-    ownedComponents.clear();
+void UI::clear() {
     visibleComponents.clear();
+    ownedComponents.clear();
 }
 
 bool UI::mouseDown(int x, int y) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <list>
+#include <memory>
+#include <string>
 
 namespace {
 struct Lifecycle {
@@ -30,26 +32,24 @@ private:
 };
 } // namespace
 
-TEST(GameApp, AScreenThatFailsToLoadIsDeletedAndStopsLaterRegistrations) {
-    Lifecycle title, simulation;
-    {
-        GameApp app;
-        app.registerState(1, new CountedScreen(title, false));
-        EXPECT_EQ(title.deletions, 1);
-        EXPECT_EQ(app.getState(1), nullptr);
+TEST(GameApp, AScreenThatFailsToLoadIsDeletedAndReported) {
+    Lifecycle failing, loading;
+    GameApp app;
+    EXPECT_FALSE(app.registerState(1, std::make_unique<CountedScreen>(failing, false)));
+    EXPECT_EQ(failing.deletions, 1);
+    EXPECT_EQ(app.getState(1), nullptr);
+    EXPECT_NE(app.getInitError().find("Couldn't load a screen"), std::string::npos)
+        << app.getInitError();
 
-        app.registerState(2, new CountedScreen(simulation, true));
-        EXPECT_EQ(simulation.loads, 0) << "neither loaded";
-        EXPECT_EQ(app.getState(2), nullptr) << "nor registered";
-    }
-    EXPECT_EQ(simulation.deletions, 1) << "and not leaked";
+    EXPECT_TRUE(app.registerState(2, std::make_unique<CountedScreen>(loading, true)));
+    EXPECT_NE(app.getState(2), nullptr);
 }
 
 TEST(GameApp, ReleasingLeavesTheCurrentScreenThenUnloadsAndDeletesEveryScreen) {
     Lifecycle counts;
     GameApp app;
-    app.registerState(1, new CountedScreen(counts, true));
-    app.registerState(2, new CountedScreen(counts, true));
+    app.registerState(1, std::make_unique<CountedScreen>(counts, true));
+    app.registerState(2, std::make_unique<CountedScreen>(counts, true));
     app.changeState(2);
     ASSERT_NE(app.getCurrentState(), nullptr);
     app.releaseStates();

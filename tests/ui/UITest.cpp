@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,12 +17,12 @@ using Events = std::vector<std::string>;
 class UITest : public testing::Test {
 protected:
     // A new 100 x 40 button at (x, y) that reports to `to`.
-    UIButton* button(int x, int y, RecordingListener& to) {
-        auto* made = new UIButton(x, y, &up, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0, 0);
+    std::unique_ptr<UIButton> button(int x, int y, RecordingListener& to) {
+        auto made = std::make_unique<UIButton>(x, y, &up, nullptr, nullptr, nullptr, nullptr, 0,
+                                               0, 0, 0, 0);
         made->addListener(&to);
         return made;
     }
-    void TearDown() override { ui.deleteAll(); }
 
     RecordingImage up{100, 40};
     RecordingListener listener, other;
@@ -46,7 +47,7 @@ TEST_F(UITest, PressOnEmptySpaceIsNotTakenAndReleaseOnAnotherButtonDoesNotClick)
 
 TEST_F(UITest, MotionWhileSliderPressedReturnsTrueEverywhere) {
     RecordingImage track(120, 16), thumb(10, 16);
-    ui.showComponent(new UISlider(100, 100, &track, &thumb, 0, 0.5, -1, -1));
+    ui.showComponent(std::make_unique<UISlider>(100, 100, &track, &thumb, 0, 0.5, -1, -1));
     ASSERT_TRUE(ui.mouseDown(150, 108));
     for (const auto& [x, y] : {std::pair{0, 0}, {1000, 108}, {150, 700}})
         EXPECT_TRUE(ui.mouseMove(x, y)) << x << "," << y;
@@ -54,7 +55,7 @@ TEST_F(UITest, MotionWhileSliderPressedReturnsTrueEverywhere) {
     EXPECT_FALSE(ui.mouseMove(150, 108));
 }
 
-TEST_F(UITest, HiddenPressedButtonGetsTheReleaseAfterShowAllAndDeleteAllLeavesNothing) {
+TEST_F(UITest, HiddenPressedButtonGetsTheReleaseAfterShowAllAndClearLeavesNothing) {
     ui.addComponent(button(10, 10, listener));
     ui.draw();
     EXPECT_TRUE(up.draws.empty());
@@ -69,7 +70,7 @@ TEST_F(UITest, HiddenPressedButtonGetsTheReleaseAfterShowAllAndDeleteAllLeavesNo
     EXPECT_TRUE(ui.mouseUp(30, 30));
     EXPECT_EQ(listener.events, (Events{"pressed 20 20", "released 30 30", "activated"}));
     ui.mouseDown(20, 20);
-    ui.deleteAll();
+    ui.clear();
     ui.draw();
     EXPECT_EQ(up.draws.size(), 1u);
     EXPECT_FALSE(ui.mouseDown(20, 20) || ui.mouseMove(20, 20) || ui.mouseUp(20, 20));
