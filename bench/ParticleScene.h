@@ -39,5 +39,5 @@ private:
     std::unique_ptr<UIImage> flare;
     SpriteBatch batch{MAX_PARTICLES};
     RandomGenerator random{5489};
-    Simulation simulation{random, WINDOW_WIDTH, WINDOW_HEIGHT};
+    Simulation simulation{random, WINDOW_WIDTH, WINDOW_HEIGHT, 1};
 };

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "sim/AutopilotPath.h"
+#include "sim/Simulation.h"
 
 #include <SDL.h>
 
@@ -28,7 +29,7 @@ public:
         int particleModeX, particleModeY;
     };
 
-    static constexpr uint64_t IDLE_STEPS = 10 * AutopilotPath::STEPS_PER_SECOND;
+    static constexpr uint64_t IDLE_STEPS = 10 * Simulation::STEPS_PER_SECOND;
 
     AutopilotInput(AutopilotPath path, PanelButtons buttons, EventSource real, StepCounter steps);
 

@@ -6,33 +6,27 @@
 #include "screens/loadScreenImage.h"
 #include "sound/AudioOutput.h"
 
-#include <cstdlib>
 #include <list>
 #include <new>
 #include <string>
 
-namespace {
-constexpr int STEPS_PER_SECOND = 60;
-} // namespace
-
 GameState::GameState(const ScreenContext& context)
     : context(context), graphics(context.graphics) {
-    rate = STEPS_PER_SECOND;
+    rate = Simulation::STEPS_PER_SECOND;
     ui.setGraphics(graphics);
-    std::srand(context.tintSeed);
 }
 
 GameState::~GameState() {
     if (audioOpen)
         closeAudio();
-    ui.deleteAll();
 }
 
 bool GameState::load() {
     ui.setGraphics(graphics);
     if (!model) {
         try {
-            model = std::make_unique<Simulation>(*context.random, context.width, context.height);
+            model = std::make_unique<Simulation>(*context.random, context.width, context.height,
+                                                 context.tintSeed);
         } catch (const std::bad_alloc&) {
             loadFailure = "memory for the field and particles";
             return false;

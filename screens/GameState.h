@@ -24,7 +24,7 @@ class GameState : public State, public UIEventListener {
 public:
     static constexpr const char* STATE_PATH = "state.dat";
 
-    /// Keeps what it is handed; loads nothing yet. Seeds rand() for the tint fade.
+    /// Keeps what it is handed; loads nothing yet.
     explicit GameState(const ScreenContext& context);
     /// Closes the audio device first if this screen opened it.
     ~GameState() override;

@@ -18,7 +18,7 @@ struct ScreenContext {
     /// The picture's size in pixels (1024 x 768 in every window: the window only scales it).
     int width = 0;
     int height = 0;
-    /// Seeds the C library's rand(), which the tint fade draws from.
+    /// Seeds the tint fade's generator.
     uint32_t tintSeed = 0;
     /// Whether the simulation screen plays through the audio device; an offline export plays
     /// the synthesiser itself.

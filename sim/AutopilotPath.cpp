@@ -8,7 +8,7 @@
 
 namespace {
 constexpr double TWO_PI = 6.283185307179586;
-constexpr double STEP_SECONDS = 1.0 / AutopilotPath::STEPS_PER_SECOND;
+constexpr double STEP_SECONDS = 1.0 / Simulation::STEPS_PER_SECOND;
 /// How close the pointer may come to the clearing corner: more than the cursor's glide lags
 /// behind the pointer, so the cursor stays out too.
 constexpr int CORNER_MARGIN = 90;
@@ -19,7 +19,7 @@ constexpr long HOLD_STEPS = 12;
 /// Steps between opening the panel, pressing a button and closing the panel again.
 constexpr long PANEL_STEPS = 40;
 
-long seconds(double value) { return static_cast<long>(value * AutopilotPath::STEPS_PER_SECOND); }
+long seconds(double value) { return static_cast<long>(value * Simulation::STEPS_PER_SECOND); }
 
 /// 0 at 0, 1 at 1, with zero slope at both ends.
 double smooth(double t) { return t * t * (3 - 2 * t); }

@@ -12,8 +12,6 @@
 
 class AutopilotPath {
 public:
-    static constexpr int STEPS_PER_SECOND = 60;
-
     /// What the hand does at a step besides moving.
     enum class Action { None, PressRight, ReleaseRight, ShowPanel, PressGradientMode,
                         PressParticleMode, HidePanel };

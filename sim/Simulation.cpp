@@ -1,7 +1,9 @@
 #include "sim/Simulation.h"
 
-Simulation::Simulation(RandomGenerator& random, int windowWidth, int windowHeight)
-    : random(random), width(windowWidth), height(windowHeight), particleArray(MAX_PARTICLES) {}
+Simulation::Simulation(RandomGenerator& random, int windowWidth, int windowHeight,
+                       uint32_t tintSeed)
+    : random(random), width(windowWidth), height(windowHeight), particleArray(MAX_PARTICLES),
+      tintFade(tintSeed) {}
 
 int Simulation::liveCount() const {
     return static_cast<int>(panelSettings.particleCount * MAX_PARTICLES);

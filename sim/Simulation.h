@@ -1,6 +1,7 @@
 // The simulation as plain C++: the flow field, the particles that ride it, the brush that
 // stirs it, the gradient's tint fade and the settings the panel shows. It knows nothing of
-// windows, widgets or sound; its random generator and the window size come from outside.
+// windows, widgets or sound; its random generators' sources and the window size come from
+// outside.
 #pragma once
 
 #include "sim/Brush.h"
@@ -11,16 +12,20 @@
 #include "sim/Settings.h"
 #include "sim/TintFade.h"
 
+#include <cstdint>
 #include <vector>
 
 class Simulation {
 public:
     static constexpr int MAX_PARTICLES = 10000;
+    /// Fixed steps a second.
+    static constexpr int STEPS_PER_SECOND = 60;
 
     /// A still field, 10000 zeroed particles and the default settings for a window of the
-    /// given size; `random`, which must outlive the simulation, gives every particle draw.
-    /// Throws std::bad_alloc if the arrays cannot be had.
-    Simulation(RandomGenerator& random, int windowWidth, int windowHeight);
+    /// given size; `random`, which must outlive the simulation, gives every particle draw, and
+    /// the tint draws from the sequence of `tintSeed`. Throws std::bad_alloc if the arrays
+    /// cannot be had.
+    Simulation(RandomGenerator& random, int windowWidth, int windowHeight, uint32_t tintSeed);
 
     /// Seeds the live particles with staggered ages (0..99) and the launch values.
     void initParticles();

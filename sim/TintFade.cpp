@@ -1,13 +1,7 @@
 #include "sim/TintFade.h"
 
-#include <cstdlib>
-
 namespace {
 constexpr float FADE_STEP = 0.01f;
-
-/// rand() reduced to 0..32767 on every platform, so targets stay within 0.3..1 where
-/// RAND_MAX is larger than 32767.
-int fifteenBitRand() { return std::rand() % 32768; }
 } // namespace
 
 void TintFade::step() {
@@ -19,7 +13,8 @@ void TintFade::step() {
         fade = 0.0f;
         for (int c = 0; c < 3; ++c)
             from[c] = current[c];
+        // Reduced to 0..32767, the range the targets were made for: 0.3 to 1.
         for (int c = 0; c < 3; ++c)
-            to[c] = static_cast<float>(fifteenBitRand()) / 32767.0f * 0.7f + 0.3f;
+            to[c] = static_cast<float>(random.next() % 32768) / 32767.0f * 0.7f + 0.3f;
     }
 }

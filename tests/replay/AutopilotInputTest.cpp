@@ -1,6 +1,7 @@
 #include "replay/AutopilotInput.h"
 
 #include "screens/PanelLayout.h"
+#include "sim/Simulation.h"
 
 #include <gtest/gtest.h>
 
@@ -133,7 +134,7 @@ TEST(AutopilotInput, RealMotionTakesOverAndTheAutopilotResumesAfterTenSecondsOfS
 }
 
 TEST(AutopilotInput, KeepsItsHandsOffAPanelThePlayerLeftShown) {
-    constexpr uint64_t TEN_MINUTES = 10 * 60 * AutopilotPath::STEPS_PER_SECOND;
+    constexpr uint64_t TEN_MINUTES = 10 * 60 * Simulation::STEPS_PER_SECOND;
     int modePresses = 0;
     for (uint32_t seed = 1; seed <= 100; ++seed) {
         Harness harness(seed);
@@ -160,7 +161,7 @@ TEST(AutopilotInput, ThePlayersUClosesThePanelTheAutopilotOpened) {
     PanelWatch watch;
     watch.playerUs = 0;
     // Steps until the autopilot opens its panel for a mode press.
-    while (!watch.shown && harness.step < 10 * 60 * AutopilotPath::STEPS_PER_SECOND) {
+    while (!watch.shown && harness.step < 10 * 60 * Simulation::STEPS_PER_SECOND) {
         for (const SDL_Event& event : harness.run(1))
             watch.see(event);
     }

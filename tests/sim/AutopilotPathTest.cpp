@@ -14,7 +14,7 @@
 namespace {
 constexpr int WIDTH = 1024;
 constexpr int HEIGHT = 768;
-constexpr long TEN_MINUTES = 10L * 60 * AutopilotPath::STEPS_PER_SECOND;
+constexpr long TEN_MINUTES = 10L * 60 * Simulation::STEPS_PER_SECOND;
 
 std::vector<AutopilotPath::Step> walk(uint32_t seed, long steps) {
     AutopilotPath path(seed, WIDTH, HEIGHT);
@@ -39,7 +39,7 @@ TEST(AutopilotPath, TenMinutesWanderEverywhereSmoothlyWithRestsAndNeverClearTheF
             last = step;
             ASSERT_TRUE(step.x >= 0 && step.x < WIDTH && step.y >= 0 && step.y < HEIGHT);
             stillFor = step.moved ? 0 : stillFor + 1;
-            if (stillFor == 2 * AutopilotPath::STEPS_PER_SECOND)
+            if (stillFor == 2 * Simulation::STEPS_PER_SECOND)
                 ++rests;
             if (step.moved) {
                 brush.glideTo(step.x, step.y);

@@ -14,7 +14,7 @@ protected:
     int cursorX() const { return simulation.brush().cursorX(); }
 
     RandomGenerator random{1234};
-    Simulation simulation{random, 1024, 768};
+    Simulation simulation{random, 1024, 768, 1};
 };
 } // namespace
 
