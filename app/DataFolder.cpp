@@ -16,7 +16,7 @@ const char* const FIRST_DATA_FILE = "font_medium.png";
 
 bool holdsData(const std::string& folder) {
     std::error_code error;
-    return fs::is_regular_file(fs::path(folder) / FIRST_DATA_FILE, error);
+    return fs::is_regular_file(fs::u8path(folder) / FIRST_DATA_FILE, error);
 }
 
 // The installed data folder, from where the running executable lies; empty if unknown.
@@ -24,7 +24,7 @@ std::string installedFolder() {
     const fs::path folder = programFolder();
     if (folder.empty())
         return {};
-    return (folder / DATA_FROM_PROGRAM).lexically_normal().string();
+    return (folder / DATA_FROM_PROGRAM).lexically_normal().u8string();
 }
 } // namespace
 
@@ -48,9 +48,9 @@ std::string DataFolder::describeTried() const {
     std::string tried;
     for (const std::string& folder : candidates) {
         std::error_code error;
-        const fs::path absolute = fs::absolute(folder, error);
+        const fs::path absolute = fs::absolute(fs::u8path(folder), error);
         tried += (tried.empty() ? "" : " and ") +
-                 (error ? folder : absolute.lexically_normal().string());
+                 (error ? folder : absolute.lexically_normal().u8string());
     }
     return tried;
 }

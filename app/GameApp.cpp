@@ -9,14 +9,14 @@
 #include "screens/State.h"
 #include "screens/TitleState.h"
 
-#include <unistd.h>
-
-#include <climits>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 std::string workingDirectory() {
-    char buffer[PATH_MAX];
-    return getcwd(buffer, sizeof buffer) ? buffer : "(unknown)";
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? "(unknown)" : folder.u8string();
 }
 } // namespace
 

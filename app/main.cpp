@@ -6,6 +6,7 @@
 #include "platform/Display.h"
 #include "app/GameApp.h"
 #include "platform/Platform.h"
+#include "platform/ProgramArguments.h"
 #include "app/Session.h"
 #include "platform/ScreensaverWindow.h"
 #include "platform/WindowSize.h"
@@ -27,6 +28,10 @@ bool initSdl() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // File names on the command line in UTF-8, whatever the system's code page.
+    ProgramArguments arguments(argc, argv);
+    argc = arguments.count();
+    argv = arguments.values();
     CommandLine options;
     std::string reason;
     if (!options.parse(argc, argv, reason)) {

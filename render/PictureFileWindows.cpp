@@ -2,8 +2,11 @@
 // linked for screenshots) decodes into the same 32-bit RGBA surfaces SDL_image makes.
 #include "render/PictureFile.h"
 
+#include "io/FileHandle.h"
+
 #include <png.h>
 
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -37,6 +40,13 @@ SDL_Surface* decodePng(const std::vector<uint8_t>& bytes) {
     }
     return surface;
 }
+
+SDL_Surface* decodePngOrSayWhy(const std::vector<uint8_t>& bytes) {
+    SDL_Surface* surface = decodePng(bytes);
+    if (!surface)
+        SDL_SetError("not a PNG picture");
+    return surface;
+}
 } // namespace
 
 SDL_Surface* decodePicture(SDL_RWops* source, bool freeSource) {
@@ -45,12 +55,17 @@ SDL_Surface* decodePicture(SDL_RWops* source, bool freeSource) {
     const std::vector<uint8_t> bytes = readAll(source);
     if (freeSource)
         SDL_RWclose(source);
-    SDL_Surface* surface = decodePng(bytes);
-    if (!surface)
-        SDL_SetError("not a PNG picture");
-    return surface;
+    return decodePngOrSayWhy(bytes);
 }
 
+// SDL 1.2 opens files through the ANSI API, which cannot name every folder: the file is read
+// here through the wide one.
 SDL_Surface* loadPictureFile(const char* path) {
-    return decodePicture(SDL_RWFromFile(path, "rb"), true);
+    const FileHandle file = openFile(path, "rb");
+    std::vector<uint8_t> bytes;
+    if (!file || !readToEnd(file.get(), bytes)) {
+        SDL_SetError("cannot read %s: %s", path, std::strerror(errno));
+        return nullptr;
+    }
+    return decodePngOrSayWhy(bytes);
 }

@@ -36,7 +36,7 @@ bool writePng(FILE* file, int width, int height, std::vector<png_byte>& pixels) 
 
 bool writeRgbPng(const std::string& path, int width, int height, std::vector<uint8_t> pixels,
                  std::string& reason) {
-    FileHandle file(std::fopen(path.c_str(), "wb"));
+    FileHandle file = openFile(path, "wb");
     if (!file) {
         reason = "cannot create " + path + ": " + std::strerror(errno);
         return false;

@@ -74,7 +74,7 @@ bool writeRgbPng(const std::string& path, int width, int height, std::vector<uin
     appendChunk(png, "IHDR", header);
     appendChunk(png, "IDAT", storedImageData(width, height, pixels));
     appendChunk(png, "IEND", {});
-    FileHandle file(std::fopen(path.c_str(), "wb"));
+    FileHandle file = openFile(path, "wb");
     if (!file) {
         reason = "cannot create " + path + ": " + std::strerror(errno);
         return false;

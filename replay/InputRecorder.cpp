@@ -11,7 +11,7 @@ InputRecorder::InputRecorder(EventSource events) : source(std::move(events)) {}
 
 bool InputRecorder::open(const std::string& recordingPath, std::string& reason) {
     path = recordingPath;
-    file.reset(std::fopen(path.c_str(), "wb"));
+    file = openFile(path, "wb");
     if (!file) {
         reason = "cannot create " + path + ": " + std::strerror(errno);
         return false;

@@ -2,12 +2,11 @@
 
 #include "io/ByteReader.h"
 #include "io/ByteWriter.h"
+#include "io/FileHandle.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace {
 constexpr char MAGIC[4] = {'Q', 'R', 'E', 'C'};
@@ -182,13 +181,16 @@ bool InputRecording::decode(const std::vector<uint8_t>& bytes, std::vector<Entry
 
 bool InputRecording::load(const std::string& path, std::vector<Entry>& entries,
                           std::string& reason) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const FileHandle file = openFile(path, "rb");
+    if (!file) {
         reason = "cannot open " + path + ": " + std::strerror(errno);
         return false;
     }
-    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                     std::istreambuf_iterator<char>()};
+    std::vector<uint8_t> bytes;
+    if (!readToEnd(file.get(), bytes)) {
+        reason = "cannot read " + path + ": " + std::strerror(errno);
+        return false;
+    }
     if (!decode(bytes, entries, reason)) {
         reason = "cannot replay " + path + ": " + reason;
         return false;

@@ -1,5 +1,6 @@
 #include "replay/ReplayExport.h"
 
+#include "io/FileHandle.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
 #include "render/Screenshot.h"
@@ -97,7 +98,7 @@ void ReplayExport::abandon() {
     if (wav) {
         std::string ignored;
         wav->close(ignored);
-        std::remove(wav->getPath().c_str());
+        removeFile(wav->getPath());
         wav.reset();
     }
 }

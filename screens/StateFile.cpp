@@ -125,13 +125,13 @@ bool StateFile::decode(const uint8_t* data, size_t size, SavedState& state, std:
 bool StateFile::write(const std::string& path, const SavedState& state, std::string& reason) {
     // The rename below would replace a file the user made read-only; it is kept instead, as
     // opening it for writing would fail.
-    if (access(path.c_str(), W_OK) != 0 && errno != ENOENT) {
+    if (!hasFileAccess(path, W_OK) && errno != ENOENT) {
         reason = systemError(("cannot write " + path).c_str());
         return false;
     }
     const std::string temporary = path + ".tmp";
     const std::vector<uint8_t> bytes = encode(state);
-    FileHandle file(std::fopen(temporary.c_str(), "wb"));
+    FileHandle file = openFile(temporary, "wb");
     if (!file) {
         reason = systemError(("cannot create " + temporary).c_str());
         return false;
@@ -146,7 +146,7 @@ bool StateFile::write(const std::string& path, const SavedState& state, std::str
     if (!reason.empty() || !replaceFile(temporary, path, why)) {
         if (reason.empty())
             reason = "cannot replace " + path + ": " + why;
-        std::remove(temporary.c_str());
+        removeFile(temporary);
         return false;
     }
     return true;
@@ -155,7 +155,7 @@ bool StateFile::write(const std::string& path, const SavedState& state, std::str
 bool StateFile::read(const std::string& path, std::vector<uint8_t>& bytes, bool& missing,
                      std::string& reason) {
     missing = false;
-    FileHandle file(std::fopen(path.c_str(), "rb"));
+    FileHandle file = openFile(path, "rb");
     if (!file) {
         missing = errno == ENOENT;
         reason = systemError("cannot open it");

@@ -16,7 +16,7 @@ constexpr uint16_t BITS = 16;
 
 bool WavWriter::open(const std::string& wavPath, std::string& reason) {
     path = wavPath;
-    file.reset(std::fopen(path.c_str(), "wb"));
+    file = openFile(path, "wb");
     if (!file || !writeHeader()) {
         reason = "cannot create " + path + ": " + std::strerror(errno);
         return false;
