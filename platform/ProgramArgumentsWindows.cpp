@@ -46,9 +46,10 @@ bool readWord(const std::string& word, char& letter, std::string& value) {
     return true;
 }
 
-// From here on, what the program writes to stderr (and every error report) is appended to
+// From here on every error report is written to stderr, which is appended to
 // %APPDATA%\Quillomer\screensaver.log: a screensaver must never wait behind a message box.
 void writeErrorsToLog(const std::string& firstLine) {
+    _putenv("QUILLOMER_ERRORS_TO_STDERR=1");
     const wchar_t* appData = _wgetenv(L"APPDATA");
     if (!appData)
         return;
@@ -56,7 +57,6 @@ void writeErrorsToLog(const std::string& firstLine) {
     CreateDirectoryW(folder.c_str(), nullptr);
     if (!_wfreopen((folder + L"\\screensaver.log").c_str(), L"a", stderr))
         return;
-    _putenv("QUILLOMER_ERRORS_TO_STDERR=1");
     char stamp[32];
     const std::time_t now = std::time(nullptr);
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", std::localtime(&now));
@@ -106,7 +106,7 @@ ProgramArguments::ProgramArguments(int argc, char** argv) {
         value = given[2];
     if (letter == 's')
         keep(screensaverRun(given[0], {"--root"}, false));
-    else if (letter == 'p')
+    else if (letter == 'p' && !value.empty())
         keep(screensaverRun(given[0], {"--window-id", value}, true));
     else if (letter == 'c') {
         settingsAsked = true;
