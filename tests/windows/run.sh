@@ -10,9 +10,14 @@
 #   says it is not there;
 # - the offline WAV of the golden replay against the Linux build's (largest sample difference);
 #   a recording made on Windows replays on Linux;
+# - the screensaver (Quillomer.scr) on a screen wider than the picture: /s letterboxed and
+#   black beside, ended by a key and by a 50-pixel move but not by a 2-pixel one, its log
+#   without and with sound chosen (no sound device: no box); /c's dialog keeps a choice that
+#   /s then uses; /p draws in another program's window and ends with it; state.dat untouched;
 # - the installer installs silently, its Start menu entry and uninstaller exist, the installed
 #   program replays the demo to a screenshot, and the silent uninstall leaves no file behind;
-#   installed into another such folder (/D=), the program replays to the Linux state.dat.
+#   installed into another such folder (/D=) with /SCREENSAVER=1, it is the screensaver, the
+#   program replays to the Linux state.dat, and the uninstall gives back the previous one.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 windows_build=$(realpath "$1")
