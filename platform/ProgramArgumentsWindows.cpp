@@ -75,8 +75,8 @@ void workInDataFolder() {
 
 // The program's own words for a screensaver run, with the saved settings. The preview in the
 // Screen Saver settings' little monitor stays silent.
-std::vector<std::string> screensaverRun(const std::string& program,
-                                        std::vector<std::string> mode, bool preview) {
+std::vector<std::string> screensaverRun(const std::string& program, std::vector<std::string> mode,
+                                        bool preview) {
     workInDataFolder();
     ScreensaverSettings settings = ScreensaverSettings::load();
     settings.sound = settings.sound && !preview;
@@ -85,7 +85,8 @@ std::vector<std::string> screensaverRun(const std::string& program,
     words.insert(words.end(), {"--fps", std::to_string(settings.framesPerSecond)});
     if (settings.sound)
         words.push_back("--sound");
-    const std::string run = preview ? "Quillomer screensaver preview (/p): " : "Quillomer screensaver (/s): ";
+    const std::string run =
+        preview ? "Quillomer screensaver preview (/p): " : "Quillomer screensaver (/s): ";
     writeErrorsToLog(run + (settings.sound ? "with sound" : "silent") + ", at most " +
                      std::to_string(settings.framesPerSecond) + " frames a second");
     return words;

@@ -71,8 +71,8 @@ void showSettings(HWND dialog, const ScreensaverSettings& settings) {
     CheckDlgButton(dialog, SOUND_BOX, settings.sound ? BST_CHECKED : BST_UNCHECKED);
     const HWND list = GetDlgItem(dialog, RATE_LIST);
     for (int rate : ScreensaverSettings::FRAME_RATES) {
-        const int index = static_cast<int>(
-            SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(rate).c_str())));
+        const int index = static_cast<int>(SendMessageW(
+            list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(rate).c_str())));
         if (rate == settings.framesPerSecond)
             SendMessageW(list, CB_SETCURSEL, index, 0);
     }
@@ -119,8 +119,8 @@ int showScreensaverDialog(const std::string& ownerWindow) {
     dialog.add(IDOK, BUTTON, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 55, 56, 50, 14);
     dialog.add(IDCANCEL, BUTTON, L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, 110, 56, 50, 14);
     const HWND owner = reinterpret_cast<HWND>(std::strtoull(ownerWindow.c_str(), nullptr, 0));
-    const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(),
-                                                   IsWindow(owner) ? owner : nullptr,
-                                                   dialogProcedure, 0);
+    const INT_PTR result =
+        DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(),
+                                IsWindow(owner) ? owner : nullptr, dialogProcedure, 0);
     return result == IDOK || result == IDCANCEL ? 0 : 1;
 }

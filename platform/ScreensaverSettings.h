@@ -7,7 +7,7 @@ struct ScreensaverSettings {
     /// The frame rates the dialog offers.
     static constexpr int FRAME_RATES[] = {15, 30, 60};
 
-    bool sound = false;   ///< plays the synthesiser too
+    bool sound = false;       ///< plays the synthesiser too
     int framesPerSecond = 30; ///< at most this many frames a second
 
     /// The saved settings; the defaults where none (or a bad value) is saved.

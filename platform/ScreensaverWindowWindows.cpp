@@ -2,9 +2,9 @@
 // over the screen (--root, Windows' /s) a black window covers every display and the picture
 // is a window over the primary one, owned by the cover so that it stays above it; in a window
 // another program gives (--window-id, Windows' /p HWND: the preview) the picture is a child
-// window filling it, since a window of another process cannot be drawn into directly. A timer checks what ends the run and
-// then hands SDL a quit event: the given window going away, and over the screen any key, a
-// click or the pointer moving more than a few pixels.
+// window filling it, since a window of another process cannot be drawn into directly. A
+// timer checks what ends the run and then hands SDL a quit event: the given window going
+// away, and over the screen any key, a click or the pointer moving more than a few pixels.
 #include "platform/ScreensaverWindow.h"
 
 #include <SDL.h>
@@ -28,11 +28,11 @@ using WindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroye
 // What ends the run. The timer's callback reads it: Windows gives a thread's timer no data
 // of its own, and there is one screensaver window per process.
 struct EndWatch {
-    HWND given = nullptr;        ///< the window whose end ends the run
-    bool endsOnInput = false;    ///< over the screen: a key, a click or a move ends it
-    bool started = false;        ///< whether the first check has taken the readings below
-    POINT start{};               ///< the pointer at the first check
-    bool heldAtStart[256] = {};  ///< keys already held then do not count
+    HWND given = nullptr;       ///< the window whose end ends the run
+    bool endsOnInput = false;   ///< over the screen: a key, a click or a move ends it
+    bool started = false;       ///< whether the first check has taken the readings below
+    POINT start{};              ///< the pointer at the first check
+    bool heldAtStart[256] = {}; ///< keys already held then do not count
 };
 EndWatch watch;
 
@@ -40,7 +40,9 @@ EndWatch watch;
 WindowHandle cover;
 WindowHandle picture;
 
-bool keyDown(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
+bool keyDown(int key) {
+    return (GetAsyncKeyState(key) & 0x8000) != 0;
+}
 
 // The first check takes its readings once the windows are shown: until the system has seen
 // the pointer over a window of the program, it may report another place.
@@ -90,7 +92,8 @@ HWND coverScreens() {
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     cover.reset(CreateWindowExW(
-        WS_EX_TOPMOST, windowClass(L"QuillomerCover", static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))),
+        WS_EX_TOPMOST,
+        windowClass(L"QuillomerCover", static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))),
         L"Quillomer", WS_POPUP | WS_VISIBLE, left, top, GetSystemMetrics(SM_CXVIRTUALSCREEN),
         GetSystemMetrics(SM_CYVIRTUALSCREEN), nullptr, nullptr, GetModuleHandleW(nullptr),
         nullptr));
@@ -136,7 +139,8 @@ bool adoptScreensaverWindow(const std::string& windowId, int& width, int& height
         height = area.bottom;
     }
     if (!parent || !makePicture(style, parent, 0, 0, width, height)) {
-        reason = "cannot make the screensaver's window (error " + std::to_string(GetLastError()) + ")";
+        reason =
+            "cannot make the screensaver's window (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
     startWatch(parent, windowId.empty());
