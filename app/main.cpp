@@ -7,6 +7,7 @@
 #include "app/GameApp.h"
 #include "platform/Platform.h"
 #include "platform/ProgramArguments.h"
+#include "platform/ScreensaverDialog.h"
 #include "app/Session.h"
 #include "platform/ScreensaverWindow.h"
 #include "platform/WindowSize.h"
@@ -30,6 +31,8 @@ bool initSdl() {
 int main(int argc, char** argv) {
     // File names on the command line in UTF-8, whatever the system's code page.
     ProgramArguments arguments(argc, argv);
+    if (arguments.asksForSettings())
+        return showScreensaverDialog(arguments.settingsOwner());
     argc = arguments.count();
     argv = arguments.values();
     CommandLine options;

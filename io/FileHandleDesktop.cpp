@@ -6,6 +6,10 @@ FileHandle openFile(const std::string& path, const char* mode) {
     return FileHandle(std::fopen(path.c_str(), mode));
 }
 
-bool removeFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+bool removeFile(const std::string& path) {
+    return std::remove(path.c_str()) == 0;
+}
 
-bool hasFileAccess(const std::string& path, int mode) { return access(path.c_str(), mode) == 0; }
+bool hasFileAccess(const std::string& path, int mode) {
+    return access(path.c_str(), mode) == 0;
+}

@@ -10,7 +10,9 @@ FileHandle openFile(const std::string& path, const char* mode) {
     return FileHandle(_wfopen(wideText(path).c_str(), wideText(mode).c_str()));
 }
 
-bool removeFile(const std::string& path) { return _wremove(wideText(path).c_str()) == 0; }
+bool removeFile(const std::string& path) {
+    return _wremove(wideText(path).c_str()) == 0;
+}
 
 bool hasFileAccess(const std::string& path, int mode) {
     return _waccess(wideText(path).c_str(), mode) == 0;

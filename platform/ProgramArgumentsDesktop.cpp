@@ -1,5 +1,5 @@
 #include "platform/ProgramArguments.h"
 
-std::vector<std::string> ProgramArguments::read(int argc, char** argv) {
-    return std::vector<std::string>(argv, argv + argc);
+ProgramArguments::ProgramArguments(int argc, char** argv) {
+    keep(std::vector<std::string>(argv, argv + argc));
 }

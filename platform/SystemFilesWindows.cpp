@@ -11,8 +11,8 @@ std::string lastError() {
     wchar_t text[512] = L"";
     DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                                   nullptr, code, 0, text, 512, nullptr);
-    while (length > 0 && (text[length - 1] == L'\n' || text[length - 1] == L'\r' ||
-                          text[length - 1] == L' '))
+    while (length > 0 &&
+           (text[length - 1] == L'\n' || text[length - 1] == L'\r' || text[length - 1] == L' '))
         --length;
     return length > 0 ? utf8Text(std::wstring(text, length)) : "error " + std::to_string(code);
 }

@@ -4,12 +4,21 @@
 ; a Start menu entry and an entry in the list of installed programs, and brings an
 ; uninstaller. The Start menu entry starts the program in %APPDATA%\Quillomer, a folder the
 ; player can write, as the program saves state.dat in the folder it starts in.
+; Quillomer.scr, the same program as a screensaver, is installed beside it; the component
+; "Make it the screensaver" (off unless ticked; /SCREENSAVER=1 on the command line of a
+; silent install) makes it the user's screensaver, and the uninstaller gives back the one
+; chosen before.
 ; A 64-bit installer for the 64-bit program (Wine without its 32-bit part runs it too).
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
+!include "FileFunc.nsh"
+!include "LogicLib.nsh"
+!include "Sections.nsh"
+
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillomer"
+!define DESKTOP_KEY "Control Panel\Desktop"
 
 Name "Quillomer ${VERSION}"
 OutFile "${OUTFILE}"
@@ -18,12 +27,14 @@ UninstallIcon "${ICON}"
 InstallDir "$LOCALAPPDATA\Programs\Quillomer"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 
+Page components
 Page directory
 Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
 Section "Quillomer"
+  SectionIn RO
   SetShellVarContext current
   SetOutPath "$INSTDIR"
   File /r "${STAGE}\*"
@@ -44,14 +55,68 @@ Section "Quillomer"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
+; The screensaver Windows starts, by its short path (Windows starts the file named there
+; unquoted). The choice before it is kept for the uninstaller, unless it was this one.
+Section /o "Make it the screensaver" ScreensaverSection
+  GetFullPathName /SHORT $0 "$INSTDIR\Quillomer.scr"
+  ${If} $0 == ""
+    StrCpy $0 "$INSTDIR\Quillomer.scr"
+  ${EndIf}
+  ReadRegStr $1 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ReadRegStr $2 HKCU "${UNINSTALL_KEY}" "Screensaver"
+  ${If} $1 != $2
+  ${OrIf} $2 == ""
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "PreviousScreensaver" $1
+    ReadRegStr $1 HKCU "${DESKTOP_KEY}" "ScreenSaveActive"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "PreviousScreenSaveActive" $1
+  ${EndIf}
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Screensaver" $0
+  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $0
+  WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
+SectionEnd
+
+; /SCREENSAVER=1 ticks the screensaver component (the way to choose it in a silent install).
+Function .onInit
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/SCREENSAVER=" $1
+  ${IfNot} ${Errors}
+  ${AndIf} $1 == "1"
+    !insertmacro SelectSection ${ScreensaverSection}
+  ${EndIf}
+FunctionEnd
+
+; Writes `value` to the desktop setting `name`, or removes the setting when `value` is empty
+; (there was none before).
+!macro RestoreDesktopValue name value
+  ${If} ${value} == ""
+    DeleteRegValue HKCU "${DESKTOP_KEY}" "${name}"
+  ${Else}
+    WriteRegStr HKCU "${DESKTOP_KEY}" "${name}" ${value}
+  ${EndIf}
+!macroend
+
 ; Removes what the installer put down. The player's own state.dat in %APPDATA%\Quillomer is
 ; kept: that folder goes only when it is empty.
 Section "Uninstall"
   SetShellVarContext current
+  ; The screensaver chosen before comes back, unless another has been chosen since.
+  ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "Screensaver"
+  ${If} $1 != ""
+  ${AndIf} $0 == $1
+    ReadRegStr $2 HKCU "${UNINSTALL_KEY}" "PreviousScreensaver"
+    !insertmacro RestoreDesktopValue "SCRNSAVE.EXE" $2
+    ReadRegStr $2 HKCU "${UNINSTALL_KEY}" "PreviousScreenSaveActive"
+    !insertmacro RestoreDesktopValue "ScreenSaveActive" $2
+  ${EndIf}
+  DeleteRegKey HKCU "Software\Quillomer"
+  Delete "$APPDATA\Quillomer\screensaver.log"
   Delete "$SMPROGRAMS\Quillomer.lnk"
   RMDir /r "$INSTDIR\data"
   RMDir /r "$INSTDIR\licences"
   Delete "$INSTDIR\quillomer.exe"
+  Delete "$INSTDIR\Quillomer.scr"
   Delete "$INSTDIR\SDL.dll"
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\quillomer.ico"

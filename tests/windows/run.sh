@@ -10,9 +10,14 @@
 #   says it is not there;
 # - the offline WAV of the golden replay against the Linux build's (largest sample difference);
 #   a recording made on Windows replays on Linux;
+# - the screensaver (Quillomer.scr) on a screen wider than the picture: /s letterboxed and
+#   black beside, ended by a key and by a 50-pixel move but not by a 2-pixel one, its log
+#   without and with sound chosen (no sound device: no box); /c's dialog keeps a choice that
+#   /s then uses; /p draws in another program's window and ends with it; state.dat untouched;
 # - the installer installs silently, its Start menu entry and uninstaller exist, the installed
 #   program replays the demo to a screenshot, and the silent uninstall leaves no file behind;
-#   installed into another such folder (/D=), the program replays to the Linux state.dat.
+#   installed into another such folder (/D=) with /SCREENSAVER=1, it is the screensaver, the
+#   program replays to the Linux state.dat, and the uninstall gives back the previous one.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 windows_build=$(realpath "$1")
@@ -70,7 +75,8 @@ replay_in() {
 far_off() { compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 || true; }
 mean_difference() { compare -metric MAE "$1" "$2" null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true; }
 
-start_xvfb
+# Wider than the picture, so that the screensaver letterboxes it.
+start_xvfb 1280x768
 started=$SECONDS
 wine wineboot -i >/dev/null 2>&1
 wineserver -w
@@ -134,6 +140,111 @@ replay_in "$dir" --video clip.mp4 || code=$?
 [ "$code" -eq 1 ] && grep -q "cannot export videos" "$dir/log" || fail "--video: $(cat "$dir/log")"
 echo "--video: exit 1, $(grep -o "this Windows build.*" "$dir/log" | tr -d '\r')"
 
+echo "-- the screensaver"
+scr="$program_folder/Quillomer.scr"
+user_dir="$WINEPREFIX/drive_c/users/$(id -un)"
+log="$user_dir/AppData/Roaming/Quillomer/screensaver.log"
+# Started from another folder, one with a state.dat that a screensaver must not read.
+saver_dir="$WORK/$CYRILLIC saver"
+mkdir -p "$saver_dir"
+echo "not a state file" >"$saver_dir/state.dat"
+# start_saver WORDS...: starts Quillomer.scr with Windows' words, errors shown as Windows
+# shows them (no test shortcut to stderr) and Wine's sound drivers off; sets SAVER.
+start_saver() {
+    (cd "$saver_dir" && env -u QUILLOMER_ERRORS_TO_STDERR SDL_AUDIODRIVER=waveout \
+        timeout 300 wine "$scr" "$@" >>"$WORK/saver.out" 2>&1) &
+    SAVER=$!
+}
+# finish_saver: waits until the screensaver has ended; fails unless its exit code is 0.
+finish_saver() {
+    wait_until 120 ended "$SAVER" || fail "the screensaver did not end: $(cat "$WORK/saver.out")"
+    local code=0
+    wait "$SAVER" || code=$?
+    [ "$code" -eq 0 ] || fail "the screensaver ended with $code: $(cat "$WORK/saver.out")"
+    wineserver -w
+}
+ended() { ! kill -0 "$1" 2>/dev/null; }
+# The screen: the picture letterboxed in the middle 1024 x 768, black 128 pixels each side.
+screen() { import -window root "$WORK/screen.png"; }
+measure() { convert "$WORK/screen.png" -crop "$1" +repage -format "%[fx:$2]" info:; }
+lit() { screen && awk -v m="$(measure 1024x768+128+0 mean)" 'BEGIN { exit !(m > 0.02) }'; }
+changed() {
+    cp "$WORK/screen.png" "$WORK/before.png"
+    screen && [ "$(compare -metric AE "$WORK/before.png" "$WORK/screen.png" null: 2>&1)" != 0 ]
+}
+
+# With the settings as they come (silent), a key ends it, and the log says nothing but that.
+start_saver /s
+wait_until 120 lit || fail "/s drew nothing: $(cat "$WORK/saver.out")"
+xdotool keydown x
+finish_saver
+xdotool keyup x
+grep -q "Quillomer screensaver (/s): silent, at most 30 frames a second" "$log" \
+    || fail "the log does not name the settings: $(cat "$log")"
+[ "$(wc -l <"$log")" -eq 1 ] || fail "a silent screensaver logged more: $(cat "$log")"
+echo "/s: drew; a key ended it with exit code 0; the log: $(tr -d '\r' <"$log")"
+
+# /c: the dialog; keys tick Play sound, take the next frame rate (60) and press OK.
+(cd "$saver_dir" && timeout 300 wine "$scr" /c >>"$WORK/saver.out" 2>&1) &
+SAVER=$!
+dialog() { xdotool search --name "Quillomer screensaver" 2>/dev/null | head -n 1; }
+dialog_shown() { [ -n "$(dialog)" ]; }
+wait_until 120 dialog_shown || fail "no settings dialog: $(cat "$WORK/saver.out")"
+xdotool mousemove --window "$(dialog)" 5 5 key space Tab Down Return 2>/dev/null
+finish_saver
+grep -A 3 -F '[Software\\Quillomer\\Screensaver]' "$WINEPREFIX/user.reg" >"$WORK/settings"
+grep -q '"Sound"=dword:00000001' "$WORK/settings" && grep -q '"FramesPerSecond"=dword:0000003c' \
+    "$WORK/settings" || fail "the dialog kept no choice: $(cat "$WORK/settings")"
+echo "/c: the dialog kept sound on and 60 frames a second"
+
+# /s with sound chosen but no sound device: no box, the log says why it is silent; it covers
+# the screen, outlives a 2-pixel jitter and ends on a 50-pixel move.
+start_saver /S
+wait_until 120 lit || fail "/s drew nothing: $(cat "$WORK/saver.out")"
+[ "$(measure 128x768+0+0 maxima)" = 0 ] && [ "$(measure 128x768+1152+0 maxima)" = 0 ] \
+    || fail "/s is not black beside the picture"
+[ -z "$(xdotool search --name "Audio error" 2>/dev/null)" ] || fail "/s showed a message box"
+xdotool mousemove_relative 2 0
+for _ in 1 2 3; do
+    wait_until 60 changed || fail "/s stopped drawing after a 2-pixel move"
+done
+ended "$SAVER" && fail "a 2-pixel move ended /s"
+xdotool mousemove_relative 50 0
+finish_saver
+grep -q "Quillomer screensaver (/s): with sound, at most 60 frames a second" "$log" \
+    && grep -q "Couldn't open audio" "$log" || fail "the log: $(cat "$log")"
+! grep -q "state.dat" "$log" && [ "$(cat "$saver_dir/state.dat")" = "not a state file" ] \
+    && [ ! -e "$saver_dir/state.dat.tmp" ] || fail "the screensaver touched state.dat: $(cat "$log")"
+echo "/s: letterboxed on a 1280 x 768 screen, black beside; no box but the log:" \
+    "$(grep -o "Couldn't open audio.*" "$log" | tr -d '\r'); a 2-pixel move went by," \
+    "a 50-pixel move ended it with exit code 0; state.dat neither read nor written"
+
+# /p HWND: draws in a window of another program and ends when that window goes away.
+mkfifo "$WORK/host-in"
+cp "$windows_build/tests/windows/preview_host.exe" "$WORK/"
+(timeout 300 wine "$WORK/preview_host.exe" <"$WORK/host-in" >"$WORK/host.out" 2>&1) &
+host=$!
+exec 7>"$WORK/host-in"
+wait_until 120 grep -q '^[0-9]' "$WORK/host.out" || fail "no preview window: $(cat "$WORK/host.out")"
+start_saver /p "$(head -n 1 "$WORK/host.out" | tr -d '\r')"
+# The picture's window inside the 321 x 241 host, drawn (Wine draws it apart, unnamed).
+preview_drawn() {
+    local id
+    for id in $(xwininfo -root -tree | awk '/has no name.*321x241/ { print $1 }'); do
+        import -window "$id" "$WORK/preview.png" 2>/dev/null &&
+            awk -v m="$(convert "$WORK/preview.png" -format "%[fx:mean]" info:)" \
+                'BEGIN { exit !(m > 0.02) }' && return 0
+    done
+    return 1
+}
+wait_until 120 preview_drawn || fail "/p drew nothing in the window: $(cat "$WORK/saver.out")"
+echo >&7
+exec 7>&-
+finish_saver
+wait "$host" || fail "the preview window's program failed: $(cat "$WORK/host.out")"
+grep -q "preview (/p): silent, at most 60 frames a second" "$log" || fail "the log: $(cat "$log")"
+echo "/p: drew in the given window, silent at 60 frames a second, and ended with it"
+
 echo "-- offline WAV of the golden replay"
 dir="$runs/wav"
 wav="$dir/$LATIN.wav"
@@ -165,7 +276,6 @@ echo "-- installer"
 setup="$windows_build/quillomer-$version-setup.exe"
 find "$WINEPREFIX/drive_c" -type f | sort >"$WORK/files-before"
 in_wine "$WORK" "$setup" /S || fail "the silent install failed"
-user_dir="$WINEPREFIX/drive_c/users/$(id -un)"
 installed="$user_dir/AppData/Local/Programs/Quillomer"
 for file in quillomer.exe SDL.dll uninstall.exe data/demo.rec licences/SDL.txt; do
     [ -f "$installed/$file" ] || fail "not installed: $file"
@@ -192,15 +302,32 @@ left=$(comm -13 "$WORK/files-before" "$WORK/files-after")
 echo "installer: installed silently, Start menu entry and uninstaller there, demo replayed" \
     "to a $(stat -c %s "$WORK/installed.png")-byte screenshot, uninstalled leaving no file"
 
-echo "-- the installer into such a folder"
+echo "-- the installer into such a folder, making Quillomer the screensaver"
+# A screensaver chosen before, which the uninstall must give back.
+in_wine "$WORK" reg add 'HKCU\Control Panel\Desktop' /v SCRNSAVE.EXE /d 'C:\old.scr' /f \
+    >/dev/null 2>&1 || fail "reg add"
+# The desktop's settings as user.reg holds them.
+desktop_value() {
+    sed -n '/^\[Control Panel\\\\Desktop\]/,/^\[/p' "$WINEPREFIX/user.reg" | grep -i "^\"$1\"=" || true
+}
+active_before=$(desktop_value ScreenSaveActive)
 # NSIS takes /D= only unquoted, so the folder's name has no space (Wine quotes such a word).
 target="$WORK/$CJK/$CYRILLIC"
-in_wine "$WORK" "$setup" /S "/D=Z:${target//\//\\}" >"$WORK/setup.log" 2>&1 \
+in_wine "$WORK" "$setup" /S /SCREENSAVER=1 "/D=Z:${target//\//\\}" >"$WORK/setup.log" 2>&1 \
     || fail "the silent install into $target failed: $(cat "$WORK/setup.log")"
+[ -f "$target/Quillomer.scr" ] || fail "Quillomer.scr was not installed"
+desktop_value SCRNSAVE.EXE | grep -qi 'quil[^\\]*\.scr"$' \
+    && desktop_value ScreenSaveActive | grep -q '"1"' \
+    || fail "not the screensaver: $(desktop_value SCRNSAVE.EXE) $(desktop_value ScreenSaveActive)"
+chosen=$(desktop_value SCRNSAVE.EXE)
 dir="$WORK/$LATIN"
 in_wine "$dir" "$target/quillomer.exe" w --replay "$recording" >"$dir/log" 2>&1 \
     || fail "the program installed in $target: $(cat "$dir/log")"
 cmp -s "$golden/state.dat" "$dir/state.dat" \
     || fail "the program installed in $target saved a state.dat that differs from the Linux one"
-echo "installed in .../$CJK/$CYRILLIC, started in .../$LATIN: the golden replay saved Linux's state.dat"
+in_wine "$WORK" "$target/uninstall.exe" /S || fail "the silent uninstall from $target failed"
+desktop_value SCRNSAVE.EXE | grep -qF '"C:\\old.scr"' && [ "$(desktop_value ScreenSaveActive)" = "$active_before" ] \
+    || fail "the uninstall did not give back the screensaver: $(desktop_value SCRNSAVE.EXE) $(desktop_value ScreenSaveActive)"
+echo "installed in .../$CJK/$CYRILLIC with /SCREENSAVER=1: $chosen; started in .../$LATIN the" \
+    "golden replay saved Linux's state.dat; the uninstall gave back $(desktop_value SCRNSAVE.EXE)"
 echo "Windows checks: $((SECONDS - started)) s"
