@@ -1,5 +1,7 @@
 ; The Windows installer, made by scripts/windows with Debian's NSIS:
-;   makensis -DVERSION=... -DSTAGE=folder -DICON=file.ico -DOUTFILE=setup.exe installer.nsi
+;   makensis -DVERSION=... -DSTAGE=folder -DICON=file.ico -DFILE_LIST=installed-files.nsh
+;            -DOUTFILE=setup.exe installer.nsi
+; (FILE_LIST: a Delete line for each file of STAGE and an RMDir line for each of its folders.)
 ; It installs for the player alone (no administrator needed) into their programs folder, adds
 ; a Start menu entry and an entry in the list of installed programs, and brings an
 ; uninstaller. The Start menu entry starts the program in %APPDATA%\Quillomer, a folder the
@@ -28,7 +30,7 @@ InstallDir "$LOCALAPPDATA\Programs\Quillomer"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 
 Page components
-Page directory
+Page directory "" "" OwnFolder
 Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
@@ -75,8 +77,19 @@ Section /o "Make it the screensaver" ScreensaverSection
   WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
 SectionEnd
 
-; /SCREENSAVER=1 ticks the screensaver component (the way to choose it in a silent install).
+; The program gets a folder of its own inside whatever folder the player picks (unless it is
+; a Quillomer folder already), so that nothing of theirs is overwritten, nor removed with it.
+Function OwnFolder
+  ${GetFileName} "$INSTDIR" $0
+  ${If} $0 != "Quillomer"
+    StrCpy $INSTDIR "$INSTDIR\Quillomer"
+  ${EndIf}
+FunctionEnd
+
+; /SCREENSAVER=1 ticks the screensaver component (the way to choose it in a silent install);
+; a folder given with /D= gets a Quillomer folder of its own too.
 Function .onInit
+  Call OwnFolder
   ${GetParameters} $0
   ClearErrors
   ${GetOptions} $0 "/SCREENSAVER=" $1
@@ -96,8 +109,9 @@ FunctionEnd
   ${EndIf}
 !macroend
 
-; Removes what the installer put down. The player's own state.dat in %APPDATA%\Quillomer is
-; kept: that folder goes only when it is empty.
+; Removes what the installer put down, file by file: a folder goes only when that leaves it
+; empty, so whatever the player keeps there stays. Their own state.dat in %APPDATA%\Quillomer
+; is kept too: that folder goes only when it is empty.
 Section "Uninstall"
   SetShellVarContext current
   ; The screensaver chosen before comes back, unless another has been chosen since.
@@ -113,13 +127,9 @@ Section "Uninstall"
   DeleteRegKey HKCU "Software\Quillomer"
   Delete "$APPDATA\Quillomer\screensaver.log"
   Delete "$SMPROGRAMS\Quillomer.lnk"
-  RMDir /r "$INSTDIR\data"
-  RMDir /r "$INSTDIR\licences"
-  Delete "$INSTDIR\quillomer.exe"
-  Delete "$INSTDIR\Quillomer.scr"
-  Delete "$INSTDIR\SDL.dll"
-  Delete "$INSTDIR\README.txt"
+!include "${FILE_LIST}"
   Delete "$INSTDIR\quillomer.ico"
+  ; SDL writes these beside the program.
   Delete "$INSTDIR\stdout.txt"
   Delete "$INSTDIR\stderr.txt"
   Delete "$INSTDIR\uninstall.exe"

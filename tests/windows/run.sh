@@ -5,7 +5,8 @@
 # - the unit tests that run on Windows (two programs: every Wine start is slow);
 # - the golden recording replays to the Linux build's state.dat bytes and pictures (within the
 #   browser build's tolerance: at most 0.5 % of the pixels off by more than a tenth);
-# - a second Save replaces the first state.dat; no data folder: exit 1 and the error text; a
+# - a second Save replaces the first state.dat; a Save into a read-only one keeps its bytes and
+#   shows the notice in the picture; no data folder: exit 1 and the error text; a
 #   sound device that cannot be opened: "Couldn't open audio" and the run goes on; --video
 #   says it is not there;
 # - the offline WAV of the golden replay against the Linux build's (largest sample difference);
@@ -16,8 +17,10 @@
 #   /s then uses; /p draws in another program's window and ends with it; state.dat untouched;
 # - the installer installs silently, its Start menu entry and uninstaller exist, the installed
 #   program replays the demo to a screenshot, and the silent uninstall leaves no file behind;
-#   installed into another such folder (/D=) with /SCREENSAVER=1, it is the screensaver, the
-#   program replays to the Linux state.dat, and the uninstall gives back the previous one.
+#   installed into another such folder (/D=) holding the player's own files with
+#   /SCREENSAVER=1, it goes into a Quillomer folder of its own, it is the screensaver, the
+#   program replays to the Linux state.dat, and the uninstall gives back the previous one and
+#   leaves every file of the player's with its bytes.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 windows_build=$(realpath "$1")
@@ -117,6 +120,18 @@ replay_in "$dir" || fail "second replay: $(cat "$dir/log")"
     || fail "the second Save did not replace state.dat: $(cat "$dir/log")"
 [ ! -e "$dir/state.dat.tmp" ] || fail "state.dat.tmp was left behind"
 echo "the second Save replaced state.dat with a whole 38434-byte file"
+
+echo "-- a Save into a read-only state.dat"
+dir="$runs/read-only"
+mkdir -p "$dir"
+cp "$golden/state.dat" "$dir/state.dat"
+chmod 444 "$dir/state.dat"
+replay_in "$dir" --frames 463 --screenshot "$dir/shot.png" || fail "read-only: $(cat "$dir/log")"
+cmp -s "$golden/state.dat" "$dir/state.dat" || fail "the read-only state.dat changed"
+said=$(grep -o "state.dat not saved.*" "$dir/log" | tr -d '\r') || fail "no word on the save: $(cat "$dir/log")"
+lit=$(notice_pixels "$dir/shot.png" "$(sed -n 's/^NOTICE_Y=//p' "$linux_build/panel-layout.env")")
+[ "$lit" -gt 100 ] || fail "no notice in the picture ($lit pixels of its colour)"
+echo "read-only state.dat kept its bytes; $lit pixels of the notice in the picture: $said"
 
 echo "-- start-up failures"
 alone="$WORK/$CJK alone" empty="$WORK/$CYRILLIC empty"
@@ -313,9 +328,19 @@ desktop_value() {
 active_before=$(desktop_value ScreenSaveActive)
 # NSIS takes /D= only unquoted, so the folder's name has no space (Wine quotes such a word).
 target="$WORK/$CJK/$CYRILLIC"
+# The player's own folder, holding files named as the program's are.
+mkdir -p "$target/data"
+echo "my own notes" >"$target/README.txt"
+echo "chapter one" >"$target/data/thesis.txt"
+players_files_kept() {
+    [ "$(cat "$target/README.txt")" = "my own notes" ] &&
+        [ "$(cat "$target/data/thesis.txt")" = "chapter one" ]
+}
 in_wine "$WORK" "$setup" /S /SCREENSAVER=1 "/D=Z:${target//\//\\}" >"$WORK/setup.log" 2>&1 \
     || fail "the silent install into $target failed: $(cat "$WORK/setup.log")"
-[ -f "$target/Quillomer.scr" ] || fail "Quillomer.scr was not installed"
+players_files_kept || fail "the install changed the player's files in $target"
+target="$target/Quillomer"
+[ -f "$target/Quillomer.scr" ] || fail "Quillomer.scr was not installed in a folder of its own"
 desktop_value SCRNSAVE.EXE | grep -qi 'quil[^\\]*\.scr"$' \
     && desktop_value ScreenSaveActive | grep -q '"1"' \
     || fail "not the screensaver: $(desktop_value SCRNSAVE.EXE) $(desktop_value ScreenSaveActive)"
@@ -326,8 +351,12 @@ in_wine "$dir" "$target/quillomer.exe" w --replay "$recording" >"$dir/log" 2>&1 
 cmp -s "$golden/state.dat" "$dir/state.dat" \
     || fail "the program installed in $target saved a state.dat that differs from the Linux one"
 in_wine "$WORK" "$target/uninstall.exe" /S || fail "the silent uninstall from $target failed"
+[ ! -e "$target" ] || fail "the uninstall left $target: $(find "$target")"
+target="${target%/Quillomer}"
+players_files_kept || fail "the uninstall changed or removed the player's files in $target"
 desktop_value SCRNSAVE.EXE | grep -qF '"C:\\old.scr"' && [ "$(desktop_value ScreenSaveActive)" = "$active_before" ] \
     || fail "the uninstall did not give back the screensaver: $(desktop_value SCRNSAVE.EXE) $(desktop_value ScreenSaveActive)"
-echo "installed in .../$CJK/$CYRILLIC with /SCREENSAVER=1: $chosen; started in .../$LATIN the" \
-    "golden replay saved Linux's state.dat; the uninstall gave back $(desktop_value SCRNSAVE.EXE)"
+echo "installed in .../$CJK/$CYRILLIC/Quillomer with /SCREENSAVER=1: $chosen; started in" \
+    ".../$LATIN the golden replay saved Linux's state.dat; the uninstall gave back" \
+    "$(desktop_value SCRNSAVE.EXE) and kept the player's files"
 echo "Windows checks: $((SECONDS - started)) s"
