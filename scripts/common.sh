@@ -123,3 +123,11 @@ wait_until() {
         sleep 0.1
     done
 }
+
+# notice_pixels PICTURE NOTICE_Y: how many pixels of a screenshot's 1024 x 768 picture, on the
+# line of a notice (a failed save or load), are of the notice's colour; none without one.
+notice_pixels() {
+    convert "$1" -crop "1024x24+0+$(($2 - 12))" +repage -fuzz 4% \
+        -fill black +opaque "rgb(255,217,115)" -fill white -opaque "rgb(255,217,115)" \
+        -format "%[fx:round(mean*w*h)]" info:
+}

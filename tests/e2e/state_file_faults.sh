@@ -39,11 +39,7 @@ run_and_save() {
 # notice_shown DIR: the notice's colour fills glyphs on its line of a screenshot.
 notice_shown() {
     import -window root "$1/shot.png"
-    local lit
-    lit=$(convert "$1/shot.png" -crop "1024x24+0+$((NOTICE_Y - 12))" +repage -fuzz 4% \
-        -fill black +opaque "rgb(255,217,115)" -fill white -opaque "rgb(255,217,115)" \
-        -format "%[fx:round(mean*w*h)]" info:)
-    [ "$lit" -gt 100 ]
+    [ "$(notice_pixels "$1/shot.png" "$NOTICE_Y")" -gt 100 ]
 }
 
 expect_line() { # expect_line CASE TEXT
