@@ -25,6 +25,7 @@ public:
     std::unique_ptr<VideoWriter> newWriter() const;
 
 private:
-    void* handle = nullptr;
-    decltype(&quillomerNewVideoWriter) create = nullptr;
+    // Unused where no module can be loaded (the browser, Windows).
+    [[maybe_unused]] void* handle = nullptr;
+    [[maybe_unused]] decltype(&quillomerNewVideoWriter) create = nullptr;
 };

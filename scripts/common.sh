@@ -3,7 +3,7 @@
 
 REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake ninja-build g++ pkg-config libsdl1.2-dev libsdl-image1.2-dev libgl-dev
-          libgl1-mesa-dri libx11-dev xvfb xauth xdotool xscreensaver imagemagick libgtest-dev
+          libgl1-mesa-dri libx11-dev xvfb xauth xdotool x11-utils xscreensaver imagemagick libgtest-dev
           libgmock-dev libfreetype-dev libpng-dev fonts-dejavu-core
           clang libclang-rt-dev valgrind
           libavcodec-dev libavformat-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg)
