@@ -1,8 +1,7 @@
 #include "app/App.h"
 
+#include "input/InputSource.h"
 #include "platform/Platform.h"
-#include "platform/WindowSize.h"
-#include "render/Letterbox.h"
 #include "screens/State.h"
 
 #include <cstdint>
@@ -25,22 +24,11 @@ int remapKeypad(int code) {
 }
 } // namespace
 
-App::App()
-    : readTicks(SDL_GetTicks), sleep(waitMilliseconds),
-      nextEvent([this](SDL_Event& event) { return pollWindow(event); }),
-      readKeyState(keyboardState) {}
+App::App() = default;
 
 App::~App() = default;
 
-void App::setTimeSource(TickSource ticks, Sleeper sleeper) {
-    readTicks = std::move(ticks);
-    sleep = std::move(sleeper);
-}
-
-void App::setInputSource(EventSource events, KeyStateSource keys) {
-    nextEvent = std::move(events);
-    readKeyState = std::move(keys);
-}
+Uint32 App::ticks() { return input->ticks(); }
 
 bool App::init() {
     SDL_WM_SetCaption(getCaption(), "");
@@ -52,14 +40,14 @@ bool App::init() {
 
 void App::resetTiming() {
     nextStepTime = 0;
-    startTicks = readTicks();
+    startTicks = input->ticks();
     clock = 0;
 }
 
 void App::runPass() {
-    const Uint32 passStart = readTicks();
+    const Uint32 passStart = input->ticks();
     SDL_Event event;
-    while (nextEvent(event))
+    while (input->poll(event))
         dispatch(event);
     advanceClock();
     if (update() && frameWanted()) {
@@ -70,8 +58,10 @@ void App::runPass() {
             frameObserver();
         SDL_GL_SwapBuffers();
     }
-    if (readTicks() == passStart)
-        sleep(1);
+    if (input->ticks() == passStart)
+        input->wait(1);
+    if (input->finished())
+        setRunning(false);
     if (passObserver)
         passObserver();
 }
@@ -89,29 +79,10 @@ bool App::frameWanted() {
     return true;
 }
 
-bool App::pollWindow(SDL_Event& event) {
-    if (!SDL_PollEvent(&event))
-        return false;
-    if (!screen || (screen->w == WINDOW_WIDTH && screen->h == WINDOW_HEIGHT))
-        return true;
-    const Letterbox area(screen->w, screen->h, WINDOW_WIDTH, WINDOW_HEIGHT);
-    int x = 0, y = 0;
-    if (event.type == SDL_MOUSEMOTION) {
-        area.toPicture(event.motion.x, event.motion.y, x, y);
-        event.motion.x = static_cast<Uint16>(x);
-        event.motion.y = static_cast<Uint16>(y);
-    } else if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP) {
-        area.toPicture(event.button.x, event.button.y, x, y);
-        event.button.x = static_cast<Uint16>(x);
-        event.button.y = static_cast<Uint16>(y);
-    }
-    return true;
-}
-
 void App::advanceClock() {
     // In 64 bits so that the product cannot wrap; the result equals the 32-bit formula's
     // until that one would overflow after about 16 days.
-    const Uint32 elapsed = readTicks() - startTicks;
+    const Uint32 elapsed = input->ticks() - startTicks;
     clock = static_cast<Uint32>((static_cast<uint64_t>(clock) * 3 + elapsed) >> 2);
 }
 
@@ -121,7 +92,7 @@ void App::dispatch(const SDL_Event& event) {
         onKeyDown(event.key);
         break;
     case SDL_KEYUP: {
-        setKeyState(readKeyState());
+        setKeyState(input->keyState());
         const int code = event.key.keysym.sym;
         if (currentState)
             currentState->keyUp(&code);
@@ -148,7 +119,7 @@ void App::dispatch(const SDL_Event& event) {
 }
 
 void App::onKeyDown(const SDL_KeyboardEvent& event) {
-    setKeyState(readKeyState());
+    setKeyState(input->keyState());
     const int code = event.keysym.sym;
     // The key state makes any key pressed while Escape is held quit. The event itself counts
     // too: SDL updates the state as it queues events, so an Escape tapped during a long frame
@@ -170,7 +141,7 @@ bool App::update() {
     while (nextStepTime < clock) {
         nextStepTime += 1000 / currentState->getRate();
         currentState->update(nextStepTime, pressedKeys);
-        ++steps;
+        input->stepped();
         // A step may switch screens; the next step belongs to the new one.
         if (!currentState)
             break;

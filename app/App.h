@@ -8,18 +8,11 @@
 #include <functional>
 #include <list>
 
+class InputSource;
 class State;
 
 class App {
 public:
-    /// Reads the millisecond tick count (SDL_GetTicks unless a test replaces it).
-    using TickSource = std::function<Uint32()>;
-    /// Waits for milliseconds (waitMilliseconds unless a test replaces it).
-    using Sleeper = std::function<void(Uint32)>;
-    /// Takes the next event to dispatch; false when none is waiting (SDL_PollEvent).
-    using EventSource = std::function<bool(SDL_Event&)>;
-    /// The key-state array read on key events (keyboardState unless a test replaces it).
-    using KeyStateSource = std::function<const Uint8*()>;
     /// Called by the loop at a fixed point of each pass.
     using Observer = std::function<void()>;
 
@@ -53,13 +46,9 @@ public:
     /// Restarts the smoothed clock and the step schedule at 0.
     void resetTiming();
 
-    /// Replaces where the loop reads time and how it sleeps.
-    void setTimeSource(TickSource ticks, Sleeper sleep);
-    /// Takes the next SDL event with its mouse position in picture pixels (the window may
-    /// show the picture scaled); false when none is waiting. The loop's default event source.
-    bool pollWindow(SDL_Event& event);
-    /// Replaces where the loop takes events and the key state from.
-    void setInputSource(EventSource events, KeyStateSource keys);
+    /// Where the run takes its time and input from, for as long as it runs; set before init.
+    /// The run ends once the source is finished.
+    void setInput(InputSource& source) { input = &source; }
     /// Draws at most `framesPerSecond` frames a second (0: every frame that is due); the steps
     /// keep their rate.
     void setFrameLimit(int framesPerSecond);
@@ -67,14 +56,12 @@ public:
     void setFrameObserver(Observer observer) { frameObserver = std::move(observer); }
     /// Called at the end of every pass.
     void setPassObserver(Observer observer) { passObserver = std::move(observer); }
-    /// The current tick count from the time source.
-    Uint32 ticks() const { return readTicks(); }
+    /// The current tick count from the input source.
+    Uint32 ticks();
     /// The current screen; null before the first changeState or after an unknown id.
     State* getCurrentState() const { return currentState; }
     /// The smoothed clock in milliseconds since resetTiming.
     Uint32 getClock() const { return clock; }
-    /// How many fixed steps the screens have run.
-    uint64_t getSteps() const { return steps; }
 
     /// One pass of the main loop: events, clock, due steps, and a frame if one is due.
     void runPass();
@@ -90,17 +77,13 @@ private:
     Uint32 clock = 0;
     Uint32 startTicks = 0;
     Uint32 nextStepTime = 0;
-    uint64_t steps = 0;
     Uint32 frameInterval = 0;
     Uint32 lastFrame = 0;
     bool framed = false;
     std::list<int> pressedKeys;
     const Uint8* keyState = nullptr;
     State* currentState = nullptr;
-    TickSource readTicks;
-    Sleeper sleep;
-    EventSource nextEvent;
-    KeyStateSource readKeyState;
+    InputSource* input = nullptr;
     Observer frameObserver;
     Observer passObserver;
 };

@@ -37,20 +37,10 @@ bool Session::prepare(std::string& reason) {
 }
 
 bool Session::attach(GameApp& app, std::string& reason) {
-    if (replayer) {
+    if (replayer)
         attachReplay(app);
-    } else {
-        attachLiveInput(app);
-        if (!options.recordPath.empty()) {
-            recorder = std::make_unique<InputRecorder>(input);
-            if (!recorder->open(options.recordPath, reason))
-                return false;
-            InputRecorder* record = recorder.get();
-            app.setTimeSource([record] { return record->ticks(); }, waitMilliseconds);
-            input = [record](SDL_Event& event) { return record->poll(event); };
-        }
-        app.setInputSource(input, keyboardState);
-    }
+    else if (!attachLiveInput(app, reason))
+        return false;
     if (options.seed)
         app.setSeed(*options.seed);
     app.setFrameLimit(options.fps);
@@ -62,33 +52,39 @@ bool Session::attach(GameApp& app, std::string& reason) {
         app.setFrameObserver([this, &app] { onFrame(app); });
     if (!exporter && !options.wavPath.empty() && !capture.start(options.wavPath, reason))
         return false;
-    app.setPassObserver([this, &app] {
-        capture.drain(SDL_GetTicks());
-        if (replayer && replayer->finished())
-            app.setRunning(false);
-    });
+    app.setPassObserver([this] { capture.drain(SDL_GetTicks()); });
+    return true;
+}
+
+bool Session::attachLiveInput(GameApp& app, std::string& reason) {
+    InputSource* input = &window;
+    if (options.autopilot) {
+        // Not a tick reading of the run's clock: a recording holds only the readings the loop
+        // takes.
+        const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
+        autopilot = std::make_unique<AutopilotInput>(
+            AutopilotPath(seed, WINDOW_WIDTH, WINDOW_HEIGHT), MODE_BUTTONS, *input);
+        input = autopilot.get();
+    }
+    if (!options.recordPath.empty()) {
+        recorder = std::make_unique<InputRecorder>(*input);
+        if (!recorder->open(options.recordPath, reason))
+            return false;
+        input = recorder.get();
+    }
+    app.setInput(*input);
     return true;
 }
 
 void Session::attachReplay(GameApp& app) {
-    InputReplayer* replay = replayer.get();
-    app.setInputSource([replay](SDL_Event& event) { return replay->poll(event); },
-                       [replay] { return replay->keyState(); });
     if (!exporter) {
-        app.setTimeSource([replay] { return replay->ticks(); }, [](Uint32) {});
+        app.setInput(*replayer);
         return;
     }
     app.setSoundDevice(false);
-    ReplayExport* output = exporter.get();
-    // Before the run takes a reading, everything due before that instant is made.
-    app.setTimeSource(
-        [replay, output, &app] {
-            if (!output->advanceTo(replay->peekTicks(), app.playingSound()))
-                app.setRunning(false);
-            return replay->ticks();
-        },
-        [](Uint32) {});
-    app.setFrameObserver([output] { output->pictureDrawn(); });
+    exportingReplay = std::make_unique<ExportingReplay>(*replayer, *exporter, app);
+    app.setInput(*exportingReplay);
+    app.setFrameObserver([output = exporter.get()] { output->pictureDrawn(); });
 }
 
 void Session::onFrame(GameApp& app) {
@@ -125,17 +121,4 @@ bool Session::finish(GameApp& app, std::string& reason) {
         reason = "the run ended after " + std::to_string(framesDrawn) + " of " +
                  std::to_string(options.frames) + " frames; no screenshot was taken";
     return reason.empty();
-}
-
-void Session::attachLiveInput(GameApp& app) {
-    input = [&app](SDL_Event& event) { return app.pollWindow(event); };
-    if (!options.autopilot)
-        return;
-    // Not a tick reading of the run's clock: a recording holds only the readings the loop takes.
-    const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
-    autopilot = std::make_unique<AutopilotInput>(
-        AutopilotPath(seed, WINDOW_WIDTH, WINDOW_HEIGHT), MODE_BUTTONS, input,
-        [&app] { return app.getSteps(); });
-    AutopilotInput* hand = autopilot.get();
-    input = [hand](SDL_Event& event) { return hand->poll(event); };
 }

@@ -4,13 +4,14 @@
 #pragma once
 
 #include "app/CommandLine.h"
-#include "replay/AutopilotInput.h"
-#include "replay/InputRecorder.h"
-#include "replay/InputReplayer.h"
-#include "replay/ReplayExport.h"
+#include "app/ExportingReplay.h"
+#include "export/ReplayExport.h"
+#include "input/AutopilotInput.h"
+#include "input/InputRecorder.h"
+#include "input/InputReplayer.h"
+#include "input/WindowInput.h"
 #include "sound/AudioCapture.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -23,7 +24,7 @@ public:
     /// Loads a recording to replay and creates the export's files (before any window
     /// opens); false with a reason.
     bool prepare(std::string& reason);
-    /// Installs the options into the application before its init: time, input, seed,
+    /// Installs the options into the application before its init: its input source, seed,
     /// frame and pass observers, and the sound capture or export; false with a reason.
     bool attach(GameApp& app, std::string& reason);
     /// Finishes the recording, the capture, the export and the screenshot check after the
@@ -32,16 +33,18 @@ public:
 
 private:
     void attachReplay(GameApp& app);
-    void attachLiveInput(GameApp& app);
+    bool attachLiveInput(GameApp& app, std::string& reason);
     void onFrame(GameApp& app);
 
     CommandLine options;
+    /// A live run's input: the window, played over by the autopilot, recorded by the recorder.
+    WindowInput window;
     std::unique_ptr<AutopilotInput> autopilot;
     std::unique_ptr<InputRecorder> recorder;
-    /// Where the live run takes its events: SDL, through the autopilot and the recorder.
-    std::function<bool(SDL_Event&)> input;
+    /// A replayed run's input, with the export made along it.
     std::unique_ptr<InputReplayer> replayer;
     std::unique_ptr<ReplayExport> exporter;
+    std::unique_ptr<ExportingReplay> exportingReplay;
     AudioCapture capture;
     int framesDrawn = 0;
     std::string failure;

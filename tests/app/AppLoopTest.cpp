@@ -1,10 +1,10 @@
 #include "app/App.h"
 #include "screens/State.h"
+#include "tests/support/ScriptedInput.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <list>
 #include <vector>
 
@@ -51,11 +51,7 @@ protected:
     static void TearDownTestSuite() { SDL_Quit(); }
 
     void SetUp() override {
-        SDL_Event stale;
-        while (SDL_PollEvent(&stale)) {
-        }
-        std::memset(SDL_GetKeyState(nullptr), 0, SDLK_LAST);
-        app.setTimeSource([this] { return now; }, [this](Uint32 ms) { slept += ms; });
+        app.setInput(input);
         app.init();
         app.changeState(2);
     }
@@ -65,8 +61,9 @@ protected:
             app.runPass();
     }
 
-    Uint32 now = 0;
-    Uint32 slept = 0;
+    ScriptedInput input;
+    Uint32& now = input.now;
+    Uint32& slept = input.slept;
     LoopApp app;
     RecordingScreen& screen = app.screen;
 };
@@ -77,6 +74,7 @@ TEST_F(AppLoop, StepsEvery16MillisecondsAndDrawsNothingWhileTheClockIsBelowTheSc
     runPasses(40); // the smoothed clock settles at 997
     EXPECT_EQ(app.getClock(), 997u);
     ASSERT_EQ(screen.stepTimes.size(), 63u);
+    EXPECT_EQ(input.steps, 63u) << "the source is told of every step";
     for (size_t step = 0; step < screen.stepTimes.size(); ++step)
         ASSERT_EQ(screen.stepTimes[step], 16 * (step + 1));
 
@@ -107,8 +105,9 @@ TEST_F(AppLoop, WithoutAScreenNothingStepsOrDrawsAndTheClockRunsPastTheProductLi
     EXPECT_EQ(screen.enters, 2);
 }
 
-// One pass per event. Escape, any key while Escape is held, and quit end the loop; a key-up
-// never does. Keypad arrows are stored as the arrows, but keyDown sees the key pressed.
+// One pass per event. Escape, any key while Escape is held, quit and a finished source end the
+// loop; a key-up never does. Keypad arrows are stored as the arrows, but keyDown sees the key
+// pressed.
 TEST_F(AppLoop, KeysReachTheScreenAndEscapeOrQuitEndsTheLoopAfterThePass) {
     const struct {
         Uint8 type;
@@ -123,19 +122,21 @@ TEST_F(AppLoop, KeysReachTheScreenAndEscapeOrQuitEndsTheLoopAfterThePass) {
     };
     for (const auto& test : cases) {
         app.setRunning(true);
-        SDL_GetKeyState(nullptr)[SDLK_ESCAPE] = test.escapeHeld;
+        input.keys[SDLK_ESCAPE] = test.escapeHeld;
         const int framesBefore = screen.frames;
         now += 100;
         SDL_Event event{};
         event.type = event.key.type = test.type;
         event.key.keysym.sym = test.key;
-        SDL_PushEvent(&event);
+        input.events.push_back(event);
         app.runPass();
         EXPECT_EQ(app.isRunning(), !test.ends) << int(test.type) << " " << test.key;
         EXPECT_EQ(screen.frames, framesBefore + 1) << "the pass completes";
     }
+    input.done = true;
     now += 100;
     app.runPass();
+    EXPECT_FALSE(app.isRunning()) << "a finished source ends the run after its pass";
     EXPECT_EQ(screen.storedKeys, (std::vector<int>{SDLK_UP, SDLK_ESCAPE, SDLK_ESCAPE, SDLK_a}));
     EXPECT_EQ(screen.keysDown, (std::vector<int>{SDLK_KP8, SDLK_ESCAPE, SDLK_ESCAPE, SDLK_a}));
 }

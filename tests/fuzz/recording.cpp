@@ -1,8 +1,8 @@
 // Any bytes as a recording handed to --replay: decoding either refuses them with a reason and
 // leaves its output alone, or yields entries that encode back to exactly the file's bytes and
 // that a replayer walks to its end.
-#include "replay/InputRecording.h"
-#include "replay/InputReplayer.h"
+#include "input/InputRecording.h"
+#include "input/InputReplayer.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 namespace {

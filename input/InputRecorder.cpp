@@ -1,4 +1,4 @@
-#include "replay/InputRecorder.h"
+#include "input/InputRecorder.h"
 
 #include "platform/Platform.h"
 
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-InputRecorder::InputRecorder(EventSource events) : source(std::move(events)) {}
+InputRecorder::InputRecorder(InputSource& recorded) : source(recorded) {}
 
 bool InputRecorder::open(const std::string& recordingPath, std::string& reason) {
     path = recordingPath;
@@ -21,7 +21,7 @@ bool InputRecorder::open(const std::string& recordingPath, std::string& reason) 
 }
 
 Uint32 InputRecorder::ticks() {
-    const Uint32 now = SDL_GetTicks();
+    const Uint32 now = source.ticks();
     std::vector<uint8_t> entry;
     InputRecording::appendTicks(entry, now);
     write(entry);
@@ -29,11 +29,11 @@ Uint32 InputRecorder::ticks() {
 }
 
 bool InputRecorder::poll(SDL_Event& event) {
-    while (source(event)) {
+    while (source.poll(event)) {
         if (!InputRecording::isRecorded(event))
             continue;
         std::vector<uint8_t> entry;
-        InputRecording::appendEvent(entry, event, isEscapeHeld(keyboardState()));
+        InputRecording::appendEvent(entry, event, isEscapeHeld(source.keyState()));
         write(entry);
         return true;
     }

@@ -1,4 +1,4 @@
-#include "replay/VideoModule.h"
+#include "export/VideoModule.h"
 
 #include <gtest/gtest.h>
 

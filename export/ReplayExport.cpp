@@ -1,4 +1,4 @@
-#include "replay/ReplayExport.h"
+#include "export/ReplayExport.h"
 
 #include "io/FileHandle.h"
 #include "platform/Platform.h"

@@ -1,6 +1,6 @@
 // The Windows build has no video module (FFmpeg is not built for it): an export of a video
 // stops before it starts, saying so.
-#include "replay/VideoModule.h"
+#include "export/VideoModule.h"
 
 VideoModule::~VideoModule() = default;
 

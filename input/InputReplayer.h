@@ -2,18 +2,21 @@
 // recorded events instead of the real ones, so the run steps, saves and draws the same.
 #pragma once
 
-#include "replay/InputRecording.h"
+#include "input/InputRecording.h"
+#include "input/InputSource.h"
 
 #include <SDL.h>
 
 #include <vector>
 
-class InputReplayer {
+class InputReplayer : public InputSource {
 public:
     explicit InputReplayer(std::vector<InputRecording::Entry> entries);
 
     /// The next recorded tick count; past the end, the last one (and finished() is true).
-    Uint32 ticks();
+    Uint32 ticks() override;
+    /// Does not wait: a replay runs as fast as it can.
+    void wait(Uint32) override {}
     /// The tick count the last ticks() call returned.
     Uint32 lastReading() const { return lastTicks; }
     /// The tick count the next ticks() call returns, without taking it.
@@ -24,11 +27,11 @@ public:
     /// The next recorded event, if the recording has one before its next tick reading.
     /// Real events are discarded, but closing the window (or Ctrl-C, which SDL turns into a
     /// quit event) still ends the replay.
-    bool poll(SDL_Event& event);
+    bool poll(SDL_Event& event) override;
     /// The key state as it was recorded (only Escape is tracked).
-    const Uint8* keyState() const { return keys; }
+    const Uint8* keyState() override { return keys; }
     /// True once the recording has been used up or the window was closed.
-    bool finished() const { return done; }
+    bool finished() const override { return done; }
     /// True when the window was closed or the program interrupted before the recording's end.
     bool stoppedEarly() const { return quit; }
 

@@ -12,9 +12,9 @@
 // Frames and buffers still due after the last reading are made from the run's final state.
 #pragma once
 
-#include "replay/ClipTimeline.h"
-#include "replay/ExportProgress.h"
-#include "replay/VideoModule.h"
+#include "export/ClipTimeline.h"
+#include "export/ExportProgress.h"
+#include "export/VideoModule.h"
 #include "sound/Synthesizer.h"
 #include "sound/WavWriter.h"
 

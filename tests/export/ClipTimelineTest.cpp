@@ -1,4 +1,4 @@
-#include "replay/ClipTimeline.h"
+#include "export/ClipTimeline.h"
 
 #include <gtest/gtest.h>
 

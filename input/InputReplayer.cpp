@@ -1,4 +1,4 @@
-#include "replay/InputReplayer.h"
+#include "input/InputReplayer.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "replay/ExportProgress.h"
+#include "export/ExportProgress.h"
 
 #include <unistd.h>
 

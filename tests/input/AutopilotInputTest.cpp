@@ -1,7 +1,8 @@
-#include "replay/AutopilotInput.h"
+#include "input/AutopilotInput.h"
 
 #include "screens/PanelLayout.h"
 #include "sim/Simulation.h"
+#include "tests/support/ScriptedInput.h"
 
 #include <gtest/gtest.h>
 
@@ -18,22 +19,16 @@ struct Harness {
     explicit Harness(uint32_t seed = 9) : seed(seed) {}
 
     uint32_t seed;
-    std::deque<SDL_Event> real;
+    ScriptedInput real;
     uint64_t step = 0;
     AutopilotInput input{AutopilotPath(seed, 1024, 768), {GRADIENT_X, MODE_Y, PARTICLE_X, MODE_Y},
-                         [this](SDL_Event& event) {
-                             if (real.empty())
-                                 return false;
-                             event = real.front();
-                             real.pop_front();
-                             return true;
-                         },
-                         [this] { return step; }};
+                         real};
 
     std::vector<SDL_Event> run(uint64_t steps) {
         std::vector<SDL_Event> events;
         for (uint64_t i = 0; i < steps; ++i) {
             ++step;
+            input.stepped();
             SDL_Event event;
             while (input.poll(event))
                 events.push_back(event);
@@ -55,7 +50,7 @@ void pressU(Harness& harness) {
         SDL_Event event{};
         event.key.type = type;
         event.key.keysym.sym = SDLK_u;
-        harness.real.push_back(event);
+        harness.real.events.push_back(event);
     }
 }
 
@@ -117,10 +112,10 @@ struct PanelWatch {
 
 TEST(AutopilotInput, RealMotionTakesOverAndTheAutopilotResumesAfterTenSecondsOfSteps) {
     Harness harness;
-    harness.real.push_back(motion(512, 384)); // where the pointer is when the window opens
+    harness.real.events.push_back(motion(512, 384)); // where the pointer is when the window opens
     EXPECT_GT(harness.run(600).size(), 100u) << "the autopilot stirs from the start";
 
-    harness.real.push_back(motion(300, 200));
+    harness.real.events.push_back(motion(300, 200));
     const auto taken = harness.run(AutopilotInput::IDLE_STEPS - 1);
     // The real motion, after at most a button release and a u key that undo what it held.
     EXPECT_LE(taken.size(), 4u);
@@ -138,7 +133,7 @@ TEST(AutopilotInput, KeepsItsHandsOffAPanelThePlayerLeftShown) {
     int modePresses = 0;
     for (uint32_t seed = 1; seed <= 100; ++seed) {
         Harness harness(seed);
-        harness.real.push_back(motion(512, 384));
+        harness.real.events.push_back(motion(512, 384));
         pressU(harness); // the player shows the panel and walks away
         PanelWatch watch;
         for (const SDL_Event& event : harness.run(TEN_MINUTES))
@@ -147,7 +142,7 @@ TEST(AutopilotInput, KeepsItsHandsOffAPanelThePlayerLeftShown) {
         modePresses += watch.modePresses;
 
         // Back at the keys, the player finds the panel as they left it.
-        harness.real.push_back(motion(100, 100));
+        harness.real.events.push_back(motion(100, 100));
         for (const SDL_Event& event : harness.run(1))
             watch.see(event);
         EXPECT_TRUE(watch.shown) << "seed " << seed;
@@ -157,7 +152,7 @@ TEST(AutopilotInput, KeepsItsHandsOffAPanelThePlayerLeftShown) {
 
 TEST(AutopilotInput, ThePlayersUClosesThePanelTheAutopilotOpened) {
     Harness harness;
-    harness.real.push_back(motion(512, 384));
+    harness.real.events.push_back(motion(512, 384));
     PanelWatch watch;
     watch.playerUs = 0;
     // Steps until the autopilot opens its panel for a mode press.

@@ -7,6 +7,7 @@
 // plays and shown again when the player comes back.
 #pragma once
 
+#include "input/InputSource.h"
 #include "sim/AutopilotPath.h"
 #include "sim/Simulation.h"
 
@@ -14,15 +15,9 @@
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 
-class AutopilotInput {
+class AutopilotInput : public InputSource {
 public:
-    /// Takes the next real event; false when none is waiting.
-    using EventSource = std::function<bool(SDL_Event&)>;
-    /// The number of simulation steps run so far.
-    using StepCounter = std::function<uint64_t()>;
-
     /// Where the panel's mode buttons are pressed, in window pixels.
     struct PanelButtons {
         int gradientModeX, gradientModeY;
@@ -31,11 +26,20 @@ public:
 
     static constexpr uint64_t IDLE_STEPS = 10 * Simulation::STEPS_PER_SECOND;
 
-    AutopilotInput(AutopilotPath path, PanelButtons buttons, EventSource real, StepCounter steps);
+    /// Plays `path` over the input of `real`, which it passes on.
+    AutopilotInput(AutopilotPath path, PanelButtons buttons, InputSource& real);
 
+    /// The real source's tick count.
+    Uint32 ticks() override { return real.ticks(); }
+    /// Waits as the real source does.
+    void wait(Uint32 milliseconds) override { real.wait(milliseconds); }
     /// The next event: a real one if one is waiting, else the autopilot's for the steps run
     /// since the last call; false when there are none.
-    bool poll(SDL_Event& event);
+    bool poll(SDL_Event& event) override;
+    /// The real key state.
+    const Uint8* keyState() override { return real.keyState(); }
+    /// Counts the step: the path moves one step per simulation step.
+    void stepped() override { ++steps; }
 
 private:
     /// An event's type: 8 bits in SDL 1.2, wider in the browser's SDL.
@@ -53,8 +57,8 @@ private:
 
     AutopilotPath path;
     PanelButtons buttons;
-    EventSource real;
-    StepCounter steps;
+    InputSource& real;
+    uint64_t steps = 0;
     std::deque<SDL_Event> queue;
     uint64_t pathSteps = 0;
     uint64_t resumeAt = 0;

@@ -1,4 +1,4 @@
-#include "replay/InputRecording.h"
+#include "input/InputRecording.h"
 
 #include "io/ByteReader.h"
 #include "io/ByteWriter.h"

@@ -1,6 +1,6 @@
 // The browser build has no video module: an export of a video stops before it starts, saying
 // where clips are made.
-#include "replay/VideoModule.h"
+#include "export/VideoModule.h"
 
 VideoModule::~VideoModule() = default;
 

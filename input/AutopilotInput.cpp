@@ -1,13 +1,12 @@
-#include "replay/AutopilotInput.h"
+#include "input/AutopilotInput.h"
 
 AutopilotInput::AutopilotInput(AutopilotPath handPath, PanelButtons panelButtons,
-                               EventSource realEvents, StepCounter stepCount)
-    : path(std::move(handPath)), buttons(panelButtons), real(std::move(realEvents)),
-      steps(std::move(stepCount)) {}
+                               InputSource& realInput)
+    : path(std::move(handPath)), buttons(panelButtons), real(realInput) {}
 
 bool AutopilotInput::poll(SDL_Event& event) {
     SDL_Event next;
-    if (queue.empty() && real(next)) {
+    if (queue.empty() && real.poll(next)) {
         if (isPlayerInput(next))
             takeOver(next);
         if (isPanelKey(next))
@@ -48,7 +47,7 @@ bool AutopilotInput::isPanelKey(const SDL_Event& event) {
 }
 
 void AutopilotInput::takeOver(const SDL_Event& cause) {
-    resumeAt = steps() + IDLE_STEPS;
+    resumeAt = steps + IDLE_STEPS;
     if (dragging)
         pushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, handX, handY);
     dragging = false;
@@ -63,7 +62,7 @@ void AutopilotInput::takeOver(const SDL_Event& cause) {
 void AutopilotInput::catchUp() {
     // The path takes one step per simulation step whether or not it plays, so where it is
     // depends on the step clock alone.
-    const uint64_t now = steps();
+    const uint64_t now = steps;
     for (; pathSteps < now; ++pathSteps) {
         const AutopilotPath::Step step = path.next();
         if (pathSteps >= resumeAt)
