@@ -93,24 +93,23 @@ stop_xvfb() {
     fi
 }
 
-# wait_for_drawn_window PID [SECONDS]: waits until the program PID shows its window with a
-# frame drawn in it (any pixel not black): from then on it takes input. Prints the window id;
-# fails with a message if the program ends first or SECONDS (default 120) pass.
-wait_for_drawn_window() {
-    local pid="$1" limit="${2:-120}" start=$SECONDS id
-    while [ $((SECONDS - start)) -lt "$limit" ]; do
-        for id in $(xdotool search --onlyvisible --name "Quillomer" 2>/dev/null); do
-            if [ "$(import -window "$id" -depth 8 gray:- 2>/dev/null | tr -d '\000' \
-                    | head -c 1 | wc -c)" -eq 1 ]; then
-                echo "$id"
-                return 0
-            fi
-        done
-        kill -0 "$pid" 2>/dev/null || { echo "the program ended before its window appeared" >&2; return 1; }
-        sleep 0.1
-    done
-    echo "no window with a drawn frame after $limit s" >&2
-    return 1
+# on_virtual_display [WIDTHxHEIGHT]: a virtual display of the script's own, stopped when the
+# script ends, and SDL's dummy sound driver unless another is chosen.
+on_virtual_display() {
+    start_xvfb "$@"
+    trap stop_xvfb EXIT
+    export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+}
+
+# run_reliability NAME [ARGS...]: builds the program and runs tests/reliability/NAME.sh on it
+# (with ARGS) under a virtual display of its own.
+run_reliability() {
+    local name="$1"
+    shift
+    ensure_packages
+    build_program
+    on_virtual_display
+    bash "$REPO_ROOT/tests/reliability/$name.sh" "$REPO_ROOT/build/quillomer" "$@"
 }
 
 # wait_until SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds;

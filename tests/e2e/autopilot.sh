@@ -4,39 +4,32 @@
 # sound is loud where the autopilot stirs and falls silent where it rests. --fps 20 draws no
 # more than 20 frames a second of the replay and leaves its state.dat as it was.
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
-binary="$1"
+source "$(dirname "$0")/../harness.bash"
+use_program "$1"
 recording="$WORK_DIR/autopilot.rec"
 live_audio="$WORK_DIR/live.raw"
 
 # The disk audio driver plays in real time: its file says how long the run has gone on.
 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$live_audio" SDL_DISKAUDIODELAY=46 \
-    start_program "$binary" w --autopilot --seed 3 --record "$recording"
+    start_program w --autopilot --seed 3 --record "$recording"
 wait_for_window >/dev/null
 played() { [ "$(stat -c %s "$live_audio" 2>/dev/null || echo 0)" -ge $(($1 * 44100 * 4)) ]; }
 wait_until 300 played 40 || fail "the autopilot run did not play 40 seconds"
 # A key takes over from the autopilot: open the panel and save.
 press_key u
-xdotool mousemove "$SAVE_X" "$SAVE_Y" click 1 # Save state.dat
+click "$SAVE_X" "$SAVE_Y" # Save state.dat
 wait_until 120 test -e "$WORK_DIR/state.dat" || fail "the autopilot run saved nothing"
 press_key Escape
 expect_exit 0
 
 # Replays take the recorded run's seed. How many frames the recording holds (as in the
 # replay test), then the last one twice.
-code=$(run_to_end "$WORK_DIR/count" "$binary" w --seed 3 --replay "$recording" --screenshot none.png \
-    --frames 1000000)
-frames=$(grep -oE 'after [0-9]+ of 1000000 frames' "$WORK_DIR/count/log" | awk '{ print $2 }')
-[ "$code" -eq 1 ] && [ "${frames:-0}" -gt 0 ] || fail "counting frames: $(cat "$WORK_DIR/count/log")"
+frames=$(count_frames "$WORK_DIR/count" w --seed 3 --replay "$recording")
 shoot() { # shoot NAME FRAME: the replay's picture at FRAME in NAME/shot.png
-    local code
-    code=$(run_to_end "$WORK_DIR/$1" "$binary" w --seed 3 --replay "$recording" --screenshot shot.png \
-        --frames "$2")
-    [ "$code" -eq 0 ] || fail "replay $1 exited with $code: $(cat "$WORK_DIR/$1/log")"
+    run_expecting 0 "$WORK_DIR/$1" w --seed 3 --replay "$recording" --screenshot shot.png --frames "$2"
 }
 for run in a b; do
-    code=$(run_to_end "$WORK_DIR/replay-$run" "$binary" w --seed 3 --replay "$recording")
-    [ "$code" -eq 0 ] || fail "replay $run exited with $code: $(cat "$WORK_DIR/replay-$run/log")"
+    run_expecting 0 "$WORK_DIR/replay-$run" w --seed 3 --replay "$recording"
     cmp -s "$WORK_DIR/state.dat" "$WORK_DIR/replay-$run/state.dat" \
         || fail "replay $run saved a different state.dat"
     shoot "shot-$run" "$frames"
@@ -57,8 +50,7 @@ awk -v b="$before" -v a="$after" 'BEGIN { exit !(a > 2 * b + 0.05) }' \
 
 # The replay's sound in tenths of a second: loud stretches, and a rest of at least a second
 # of near silence between two of them.
-code=$(run_to_end "$WORK_DIR/sound" "$binary" w --seed 3 --replay "$recording" --wav sound.wav)
-[ "$code" -eq 0 ] || fail "the WAV replay exited with $code: $(cat "$WORK_DIR/sound/log")"
+run_expecting 0 "$WORK_DIR/sound" w --seed 3 --replay "$recording" --wav sound.wav
 pattern=$(tail -c +45 "$WORK_DIR/sound/sound.wav" | od -A n -t d2 -v | tr -s ' ' '\n' \
     | grep -v '^$' | awk '{ v = $1 < 0 ? -$1 : $1; if (v > m) m = v }
         NR % 8820 == 0 { printf "%s", (m > 3000 ? "L" : (m < 100 ? "q" : "-")); m = 0 }')
@@ -66,12 +58,11 @@ echo "$pattern" | grep -qE 'L-*q{10,}[q-]*L' \
     || fail "no loud-quiet-loud pattern in the replay's sound: $pattern"
 # --fps 20 over the same replay: frame 200 comes no sooner than 199 twentieths of a second
 # into the recording, and the run saves the same state.dat.
-code=$(run_to_end "$WORK_DIR/fps" "$binary" w --seed 3 --replay "$recording" --fps 20)
-[ "$code" -eq 0 ] || fail "the --fps replay exited with $code: $(cat "$WORK_DIR/fps/log")"
+run_expecting 0 "$WORK_DIR/fps" w --seed 3 --replay "$recording" --fps 20
 cmp -s "$WORK_DIR/state.dat" "$WORK_DIR/fps/state.dat" || fail "--fps 20 changed the replay's state.dat"
-code=$(run_to_end "$WORK_DIR/fps-shot" "$binary" w --seed 3 --replay "$recording" --fps 20 \
-    --screenshot shot.png --frames 200)
+run_expecting 0 "$WORK_DIR/fps-shot" w --seed 3 --replay "$recording" --fps 20 \
+    --screenshot shot.png --frames 200
 at=$(grep -oE 'frame 200, drawn at [0-9]+ ms' "$WORK_DIR/fps-shot/log" | awk '{ print $5 }')
-[ "$code" -eq 0 ] && [ "${at:-0}" -ge $((199 * 50)) ] \
+[ "${at:-0}" -ge $((199 * 50)) ] \
     || fail "--fps 20: frame 200 at ${at:-?} ms: $(cat "$WORK_DIR/fps-shot/log")"
 echo "autopilot: $frames frames replayed twice alike; band share $before -> $after; sound $pattern; with --fps 20 frame 200 at $at ms"
