@@ -34,9 +34,13 @@ fail() {
     exit 1
 }
 
+# Warnings fail the build on CI (CI set): the option for configure.
+WERROR_OPTION="-DQUILLOMER_WERROR=$([ -n "${CI:-}" ] && echo ON || echo OFF)"
+
 # configure DIR [cmake options...]: configures a build folder. A folder configured before keeps
 # its generator (Ninja, Makefiles, ...), so a build/ made with plain `cmake -B build` is reused as
-# it is; a new one uses Ninja.
+# it is; a new one uses Ninja. cmake takes the compilers from CC and CXX; a toolchain that wraps
+# cmake itself (emcmake) is named in CMAKE_WRAPPER.
 configure() {
     local dir="$REPO_ROOT/$1"
     shift
@@ -45,20 +49,27 @@ configure() {
         generator=()
         echo "Reusing $dir ($(sed -n 's/^CMAKE_GENERATOR:INTERNAL=//p' "$dir/CMakeCache.txt"))"
     fi
-    cmake -S "$REPO_ROOT" -B "$dir" "${generator[@]}" "$@" >/dev/null
+    ${CMAKE_WRAPPER:+"$CMAKE_WRAPPER"} cmake -S "$REPO_ROOT" -B "$dir" "${generator[@]}" "$@" >/dev/null
+}
+
+# build_targets DIR [TARGET...]: builds the targets named (all without) in a configured folder.
+build_targets() {
+    local dir="$REPO_ROOT/$1"
+    shift
+    cmake --build "$dir" -j2 ${1:+--target "$@"}
 }
 
 # Configures and builds everything into a folder: build_into DIR [cmake options...]
 build_into() {
     configure "$@"
-    cmake --build "$REPO_ROOT/$1" -j2
+    build_targets "$1"
 }
 
 # Configures build/ and builds the program alone (with the panel's layout for the scripts that
 # click it: build/panel-layout.env).
 build_program() {
     configure build
-    cmake --build "$REPO_ROOT/build" -j2 --target quillomer
+    build_targets build quillomer
 }
 
 # Starts Xvfb (screen 1024x768, or the WIDTHxHEIGHT given) on a display number it picks itself
