@@ -122,6 +122,15 @@ count_frames() {
     echo "$frames"
 }
 
+# A sanitizer pass looks for bad accesses, which a second identical run cannot add: with
+# E2E_SINGLE_RUNS set, a check that compares two identical runs makes only the first.
+runs() { # runs A B: the runs to make, A and B or A alone
+    if [ -n "${E2E_SINGLE_RUNS:-}" ]; then echo "$1"; else echo "$@"; fi
+}
+alike() { # alike A B: the files hold the same bytes, or B was left unmade by runs
+    [ ! -e "$2" ] && [ -n "${E2E_SINGLE_RUNS:-}" ] || cmp -s "$1" "$2"
+}
+
 # Real X input. With no window manager the keyboard goes to the window under the pointer, so
 # keys are sent with the pointer in the window's middle. Runs under Valgrind, whose frames take
 # long, pace their input: INPUT_PAUSE seconds after each click and key, KEY_DELAY milliseconds
