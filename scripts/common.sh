@@ -19,7 +19,11 @@ ensure_packages() {
     echo "Installing: ${missing[*]}"
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
+    # One update of the package lists serves this script and every script it starts.
+    if [ -z "${APT_LISTS_UPDATED:-}" ]; then
+        "${sudo[@]}" apt-get update -qq
+        export APT_LISTS_UPDATED=1
+    fi
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
