@@ -19,7 +19,11 @@ ensure_packages() {
     echo "Installing: ${missing[*]}"
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
+    # One update of the package lists serves this script and every script it starts.
+    if [ -z "${APT_LISTS_UPDATED:-}" ]; then
+        "${sudo[@]}" apt-get update -qq
+        export APT_LISTS_UPDATED=1
+    fi
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
@@ -34,9 +38,13 @@ fail() {
     exit 1
 }
 
+# Warnings fail the build on CI (CI set): the option for configure.
+WERROR_OPTION="-DQUILLOMER_WERROR=$([ -n "${CI:-}" ] && echo ON || echo OFF)"
+
 # configure DIR [cmake options...]: configures a build folder. A folder configured before keeps
 # its generator (Ninja, Makefiles, ...), so a build/ made with plain `cmake -B build` is reused as
-# it is; a new one uses Ninja.
+# it is; a new one uses Ninja. cmake takes the compilers from CC and CXX; a toolchain that wraps
+# cmake itself (emcmake) is named in CMAKE_WRAPPER.
 configure() {
     local dir="$REPO_ROOT/$1"
     shift
@@ -45,20 +53,27 @@ configure() {
         generator=()
         echo "Reusing $dir ($(sed -n 's/^CMAKE_GENERATOR:INTERNAL=//p' "$dir/CMakeCache.txt"))"
     fi
-    cmake -S "$REPO_ROOT" -B "$dir" "${generator[@]}" "$@" >/dev/null
+    ${CMAKE_WRAPPER:+"$CMAKE_WRAPPER"} cmake -S "$REPO_ROOT" -B "$dir" "${generator[@]}" "$@" >/dev/null
+}
+
+# build_targets DIR [TARGET...]: builds the targets named (all without) in a configured folder.
+build_targets() {
+    local dir="$REPO_ROOT/$1"
+    shift
+    cmake --build "$dir" -j2 ${1:+--target "$@"}
 }
 
 # Configures and builds everything into a folder: build_into DIR [cmake options...]
 build_into() {
     configure "$@"
-    cmake --build "$REPO_ROOT/$1" -j2
+    build_targets "$1"
 }
 
 # Configures build/ and builds the program alone (with the panel's layout for the scripts that
 # click it: build/panel-layout.env).
 build_program() {
     configure build
-    cmake --build "$REPO_ROOT/build" -j2 --target quillomer
+    build_targets build quillomer
 }
 
 # Starts Xvfb (screen 1024x768, or the WIDTHxHEIGHT given) on a display number it picks itself
@@ -93,24 +108,23 @@ stop_xvfb() {
     fi
 }
 
-# wait_for_drawn_window PID [SECONDS]: waits until the program PID shows its window with a
-# frame drawn in it (any pixel not black): from then on it takes input. Prints the window id;
-# fails with a message if the program ends first or SECONDS (default 120) pass.
-wait_for_drawn_window() {
-    local pid="$1" limit="${2:-120}" start=$SECONDS id
-    while [ $((SECONDS - start)) -lt "$limit" ]; do
-        for id in $(xdotool search --onlyvisible --name "Quillomer" 2>/dev/null); do
-            if [ "$(import -window "$id" -depth 8 gray:- 2>/dev/null | tr -d '\000' \
-                    | head -c 1 | wc -c)" -eq 1 ]; then
-                echo "$id"
-                return 0
-            fi
-        done
-        kill -0 "$pid" 2>/dev/null || { echo "the program ended before its window appeared" >&2; return 1; }
-        sleep 0.1
-    done
-    echo "no window with a drawn frame after $limit s" >&2
-    return 1
+# on_virtual_display [WIDTHxHEIGHT]: a virtual display of the script's own, stopped when the
+# script ends, and SDL's dummy sound driver unless another is chosen.
+on_virtual_display() {
+    start_xvfb "$@"
+    trap stop_xvfb EXIT
+    export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+}
+
+# run_reliability NAME [ARGS...]: builds the program and runs tests/reliability/NAME.sh on it
+# (with ARGS) under a virtual display of its own.
+run_reliability() {
+    local name="$1"
+    shift
+    ensure_packages
+    build_program
+    on_virtual_display
+    bash "$REPO_ROOT/tests/reliability/$name.sh" "$REPO_ROOT/build/quillomer" "$@"
 }
 
 # wait_until SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds;

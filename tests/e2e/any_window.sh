@@ -6,16 +6,14 @@
 # saves the golden state.dat bytes and renders the same WAV as in a 1024 x 768 window (those
 # runs draw a frame a second: the sound does not depend on the frames drawn).
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
-binary="$1"
+source "$(dirname "$0")/../harness.bash"
+use_program "$1"
 golden="$PWD/tests/e2e/golden"
-trap 'stop_xvfb; [ -n "${KEEP_WORK_DIR:-}" ] || rm -rf "$WORK_DIR" "$PROGRAM_LOG"' EXIT
 
-replay() {
-    local dir="$WORK_DIR/$1" code
+replay() { # replay NAME ARGS...: the golden recording replayed in the work folder NAME
+    local dir="$WORK_DIR/$1"
     shift
-    code=$(run_to_end "$dir" "$binary" "$@" --replay "$golden/golden.rec")
-    [ "$code" -eq 0 ] || FAIL_LOG="$dir/log" fail "replay $* exited with $code"
+    run_expecting 0 "$dir" "$@" --replay "$golden/golden.rec"
 }
 
 # check_pictures SIZE AREA: the window's frame 463 against the golden one, and its bars.

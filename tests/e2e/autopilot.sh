@@ -4,49 +4,45 @@
 # sound is loud where the autopilot stirs and falls silent where it rests. --fps 20 draws no
 # more than 20 frames a second of the replay and leaves its state.dat as it was.
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
-binary="$1"
+source "$(dirname "$0")/../harness.bash"
+use_program "$1"
 recording="$WORK_DIR/autopilot.rec"
 live_audio="$WORK_DIR/live.raw"
 
-# The disk audio driver plays in real time: its file says how long the run has gone on.
+# The disk audio driver plays in real time: its file says how long the run has gone on. With
+# --seed 3 the autopilot rests from about 16.8 s to 20.8 s of the recording, so 22 s of sound
+# after the window shows hold the rest and a second of stirring after it (measured: a run of
+# 20 s ends inside the rest).
 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$live_audio" SDL_DISKAUDIODELAY=46 \
-    start_program "$binary" w --autopilot --seed 3 --record "$recording"
+    start_program w --autopilot --seed 3 --record "$recording"
 wait_for_window >/dev/null
-played() { [ "$(stat -c %s "$live_audio" 2>/dev/null || echo 0)" -ge $(($1 * 44100 * 4)) ]; }
-wait_until 300 played 40 || fail "the autopilot run did not play 40 seconds"
+audio_bytes() { stat -c %s "$live_audio" 2>/dev/null || echo 0; }
+shown_at=$(audio_bytes)
+played() { [ "$(audio_bytes)" -ge $((shown_at + $1 * 44100 * 4)) ]; }
+wait_until 300 played 22 || fail "the autopilot run did not play 22 seconds"
 # A key takes over from the autopilot: open the panel and save.
 press_key u
-xdotool mousemove "$SAVE_X" "$SAVE_Y" click 1 # Save state.dat
+click "$SAVE_X" "$SAVE_Y" # Save state.dat
 wait_until 120 test -e "$WORK_DIR/state.dat" || fail "the autopilot run saved nothing"
 press_key Escape
 expect_exit 0
 
-# Replays take the recorded run's seed. How many frames the recording holds (as in the
-# replay test), then the last one twice.
-code=$(run_to_end "$WORK_DIR/count" "$binary" w --seed 3 --replay "$recording" --screenshot none.png \
-    --frames 1000000)
-frames=$(grep -oE 'after [0-9]+ of 1000000 frames' "$WORK_DIR/count/log" | awk '{ print $2 }')
-[ "$code" -eq 1 ] && [ "${frames:-0}" -gt 0 ] || fail "counting frames: $(cat "$WORK_DIR/count/log")"
-shoot() { # shoot NAME FRAME: the replay's picture at FRAME in NAME/shot.png
-    local code
-    code=$(run_to_end "$WORK_DIR/$1" "$binary" w --seed 3 --replay "$recording" --screenshot shot.png \
-        --frames "$2")
-    [ "$code" -eq 0 ] || fail "replay $1 exited with $code: $(cat "$WORK_DIR/$1/log")"
-}
-for run in a b; do
-    code=$(run_to_end "$WORK_DIR/replay-$run" "$binary" w --seed 3 --replay "$recording")
-    [ "$code" -eq 0 ] || fail "replay $run exited with $code: $(cat "$WORK_DIR/replay-$run/log")"
-    cmp -s "$WORK_DIR/state.dat" "$WORK_DIR/replay-$run/state.dat" \
-        || fail "replay $run saved a different state.dat"
-    shoot "shot-$run" "$frames"
+# Replays take the recorded run's seed. The one that counts the recording's frames and two
+# that end on the last of them (drawn after the Save) each save the recorded state.dat.
+replay=(w --seed 3 --replay "$recording")
+frames=$(count_frames "$WORK_DIR/count" "${replay[@]}")
+for run in $(runs a b); do
+    run_expecting 0 "$WORK_DIR/shot-$run" "${replay[@]}" --screenshot shot.png --frames "$frames"
 done
-cmp -s "$WORK_DIR/shot-a/shot.png" "$WORK_DIR/shot-b/shot.png" \
+for run in count shot-a shot-b; do
+    alike "$WORK_DIR/state.dat" "$WORK_DIR/$run/state.dat" || fail "replay $run saved a different state.dat"
+done
+alike "$WORK_DIR/shot-a/shot.png" "$WORK_DIR/shot-b/shot.png" \
     || fail "two replays rendered different pictures"
 
 # Particles start in a band (y 76 to 459) and stand still until stirred: the rows below it
 # (above the panel) light up only once the autopilot has moved them there.
-shoot first 1
+run_expecting 0 "$WORK_DIR/first" "${replay[@]}" --screenshot shot.png --frames 1
 below() { convert "$1" -crop 1024x140+0+510 -colorspace Gray -format "%[fx:mean]" info:; }
 band() { convert "$1" -crop 1024x300+0+120 -colorspace Gray -format "%[fx:mean]" info:; }
 share() { awk -v b="$(below "$1")" -v a="$(band "$1")" 'BEGIN { printf "%.3f", b / a }'; }
@@ -55,23 +51,19 @@ after=$(share "$WORK_DIR/shot-a/shot.png")
 awk -v b="$before" -v a="$after" 'BEGIN { exit !(a > 2 * b + 0.05) }' \
     || fail "particles stayed in their band: brightness below it / in it $before at first, $after at the end"
 
-# The replay's sound in tenths of a second: loud stretches, and a rest of at least a second
-# of near silence between two of them.
-code=$(run_to_end "$WORK_DIR/sound" "$binary" w --seed 3 --replay "$recording" --wav sound.wav)
-[ "$code" -eq 0 ] || fail "the WAV replay exited with $code: $(cat "$WORK_DIR/sound/log")"
-pattern=$(tail -c +45 "$WORK_DIR/sound/sound.wav" | od -A n -t d2 -v | tr -s ' ' '\n' \
+# One replay at --fps 20 saves the same state.dat and writes the sound: a replay's WAV is
+# rendered at the recording's instants whatever frames are drawn.
+run_expecting 0 "$WORK_DIR/fps" "${replay[@]}" --fps 20 --wav sound.wav
+cmp -s "$WORK_DIR/state.dat" "$WORK_DIR/fps/state.dat" || fail "--fps 20 changed the replay's state.dat"
+# The sound in tenths of a second: loud stretches, and a rest of at least a second of near
+# silence between two of them.
+pattern=$(tail -c +45 "$WORK_DIR/fps/sound.wav" | od -A n -t d2 -v | tr -s ' ' '\n' \
     | grep -v '^$' | awk '{ v = $1 < 0 ? -$1 : $1; if (v > m) m = v }
         NR % 8820 == 0 { printf "%s", (m > 3000 ? "L" : (m < 100 ? "q" : "-")); m = 0 }')
 echo "$pattern" | grep -qE 'L-*q{10,}[q-]*L' \
     || fail "no loud-quiet-loud pattern in the replay's sound: $pattern"
-# --fps 20 over the same replay: frame 200 comes no sooner than 199 twentieths of a second
-# into the recording, and the run saves the same state.dat.
-code=$(run_to_end "$WORK_DIR/fps" "$binary" w --seed 3 --replay "$recording" --fps 20)
-[ "$code" -eq 0 ] || fail "the --fps replay exited with $code: $(cat "$WORK_DIR/fps/log")"
-cmp -s "$WORK_DIR/state.dat" "$WORK_DIR/fps/state.dat" || fail "--fps 20 changed the replay's state.dat"
-code=$(run_to_end "$WORK_DIR/fps-shot" "$binary" w --seed 3 --replay "$recording" --fps 20 \
-    --screenshot shot.png --frames 200)
+# Frame 200 at --fps 20 comes no sooner than 199 twentieths of a second into the recording.
+run_expecting 0 "$WORK_DIR/fps-shot" "${replay[@]}" --fps 20 --screenshot shot.png --frames 200
 at=$(grep -oE 'frame 200, drawn at [0-9]+ ms' "$WORK_DIR/fps-shot/log" | awk '{ print $5 }')
-[ "$code" -eq 0 ] && [ "${at:-0}" -ge $((199 * 50)) ] \
-    || fail "--fps 20: frame 200 at ${at:-?} ms: $(cat "$WORK_DIR/fps-shot/log")"
+[ "${at:-0}" -ge $((199 * 50)) ] || fail "--fps 20: frame 200 at ${at:-?} ms: $(cat "$WORK_DIR/fps-shot/log")"
 echo "autopilot: $frames frames replayed twice alike; band share $before -> $after; sound $pattern; with --fps 20 frame 200 at $at ms"

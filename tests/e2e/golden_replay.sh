@@ -7,8 +7,8 @@
 # Mesa rasterises edge pixels of sprites and smoothed lines differently (Debian 13's: 5 in
 # frame 150, 293 in frame 463), so there at most 1000 of the 786432 may differ.
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
-binary="$1"
+source "$(dirname "$0")/../harness.bash"
+use_program "$1"
 golden="$PWD/tests/e2e/golden"
 allowed=0
 mesa=$(dpkg-query -W -f='${Version}' libgl1-mesa-dri 2>/dev/null || echo unknown)
@@ -16,9 +16,7 @@ mesa=$(dpkg-query -W -f='${Version}' libgl1-mesa-dri 2>/dev/null || echo unknown
 
 for frames in 150 463; do
     dir="$WORK_DIR/frame-$frames"
-    code=$(run_to_end "$dir" "$binary" w --replay "$golden/golden.rec" --frames "$frames" \
-        --screenshot "frame.png")
-    [ "$code" -eq 0 ] || fail "replay to frame $frames exited with $code: $(cat "$dir/log")"
+    run_expecting 0 "$dir" w --replay "$golden/golden.rec" --frames "$frames" --screenshot frame.png
     differing=$(compare -metric AE "$golden/frame-$frames.png" "$dir/frame.png" null: 2>&1 || true)
     [ "$differing" -le "$allowed" ] 2>/dev/null \
         || fail "frame $frames: $differing pixels differ from the golden picture (Mesa $mesa)"

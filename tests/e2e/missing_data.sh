@@ -2,27 +2,18 @@
 # Start-up without data/ (a message naming every folder looked in), or with one image file
 # damaged (garbage, or cut short: a message naming the file); exit code 1 in each case.
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
-binary="$1"
+source "$(dirname "$0")/../harness.bash"
+use_program "$1"
 
-# start_in DIR: runs the program in DIR (at most 60 s); output to DIR/log; prints the code.
-start_in() {
-    local code=0
-    (cd "$1" && timeout 60 "$binary" w) >"$1/log" 2>&1 || code=$?
-    echo "$code"
-}
-
-expect_refusal() { # expect_refusal DIR FILE CASE
-    local code
-    code=$(start_in "$1")
-    [ "$code" -eq 1 ] || fail "$3: exit code $code: $(cat "$1/log")"
+expect_refusal() { # expect_refusal DIR FILE CASE: DIR holds a data/ of its own
+    run_expecting 1 "$1" w
     grep "Start-up failed" "$1/log" | grep -qF "$2" \
         || fail "$3: no message naming $2: $(cat "$1/log")"
 }
 
 mkdir -p "$WORK_DIR/empty/data" # a folder named data without the program's files
 expect_refusal "$WORK_DIR/empty" "looked in $WORK_DIR/empty/data and " "no data folder"
-grep -q "and $(dirname "$(dirname "$binary")")/share/games/quillomer\$" "$WORK_DIR/empty/log" \
+grep -q "and $(dirname "$(dirname "$PROGRAM")")/share/games/quillomer\$" "$WORK_DIR/empty/log" \
     || fail "no data folder: the installed folder is not named: $(cat "$WORK_DIR/empty/log")"
 
 damage_garbage() { printf 'not an image' >"$1"; }

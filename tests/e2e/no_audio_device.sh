@@ -3,14 +3,15 @@
 # (its WAV copy of the sound holds no samples) that still stirs, pauses and resumes sound,
 # saves a stirred field, and ends with 0 on Escape.
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
+source "$(dirname "$0")/../harness.bash"
 export SDL_AUDIODRIVER=no_such_driver
-start_program "$1" w --wav "$WORK_DIR/sound.wav"
+use_program "$1"
+start_program w --wav "$WORK_DIR/sound.wav"
 wait_for_window >/dev/null
-xdotool mousemove 200 300
+x_input mousemove 200 300
 sweep 300 200 600 10
 press_key s s u
-xdotool mousemove "$SAVE_X" "$SAVE_Y" click 1 # Save state.dat
+click "$SAVE_X" "$SAVE_Y" # Save state.dat
 wait_until 120 test -e "$WORK_DIR/state.dat" || fail "Save wrote no state.dat"
 press_key Escape
 expect_exit 0

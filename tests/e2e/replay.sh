@@ -3,46 +3,40 @@
 # saves the same state.dat and renders the same screenshot; a seed changes the particles
 # and the same seed repeats them; bad recordings are refused before a window opens.
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
-binary="$1"
+source "$(dirname "$0")/../harness.bash"
+use_program "$1"
 recording="$WORK_DIR/run.rec"
 
-start_program "$binary" w --record "$recording"
+start_program w --record "$recording"
 wait_for_window >/dev/null
-xdotool mousemove 200 300
+x_input mousemove 200 300
 for x in $(seq 200 12 620); do
-    xdotool mousemove "$x" $((300 + x / 10))
+    x_input mousemove "$x" $((300 + x / 10))
 done
 press_key u
-xdotool mousemove $((AGE_X + 80)) $((SLIDER_Y + 8)) click 1 # Age slider
-xdotool mousemove "$PARTICLE_MODE_X" "$PARTICLE_MODE_Y" click 1
-xdotool mousemove "$SAVE_X" "$SAVE_Y" click 1 # Save state.dat
+click $((AGE_X + 80)) $((SLIDER_Y + 8)) # Age slider
+click "$PARTICLE_MODE_X" "$PARTICLE_MODE_Y"
+click "$SAVE_X" "$SAVE_Y" # Save state.dat
 wait_until 120 test -e "$WORK_DIR/state.dat" || fail "the recorded run saved nothing"
 press_key Escape
 expect_exit 0
 [ -f "$WORK_DIR/state.dat" ] || fail "the recorded run saved nothing"
 
 for run in a b; do
-    code=$(run_to_end "$WORK_DIR/replay-$run" "$binary" w --replay "$recording")
-    [ "$code" -eq 0 ] || fail "replay $run exited with $code: $(cat "$WORK_DIR/replay-$run/log")"
+    run_expecting 0 "$WORK_DIR/replay-$run" w --replay "$recording"
     cmp -s "$WORK_DIR/state.dat" "$WORK_DIR/replay-$run/state.dat" \
         || fail "replay $run saved a different state.dat"
 done
 
-# How many frames the recording holds depends on how fast the recorded run drew: a replay
-# asked for more frames than any run draws says how many it got. The shots take the last one.
-code=$(run_to_end "$WORK_DIR/count" "$binary" w --replay "$recording" --screenshot none.png \
-    --frames 1000000)
-frames=$(grep -oE 'after [0-9]+ of 1000000 frames' "$WORK_DIR/count/log" | awk '{ print $2 }')
-[ "$code" -eq 1 ] && [ "${frames:-0}" -gt 0 ] || fail "counting frames: $(cat "$WORK_DIR/count/log")"
+# How many frames the recording holds depends on how fast the recorded run drew. The shots take
+# the last one.
+frames=$(count_frames "$WORK_DIR/count" w --replay "$recording")
 
 shoot() { # shoot NAME [OPTIONS...]
     local name="$1"
     shift
-    local code
-    code=$(run_to_end "$WORK_DIR/shot-$name" "$binary" w --replay "$recording" \
-        --screenshot shot.png --frames "$frames" "$@")
-    [ "$code" -eq 0 ] || fail "screenshot run $name exited with $code: $(cat "$WORK_DIR/shot-$name/log")"
+    run_expecting 0 "$WORK_DIR/shot-$name" w --replay "$recording" --screenshot shot.png \
+        --frames "$frames" "$@"
     [ -s "$WORK_DIR/shot-$name/shot.png" ] || fail "screenshot run $name wrote no picture"
 }
 shoot first
@@ -62,8 +56,7 @@ head -c 30 "$recording" >"$WORK_DIR/truncated.rec"
 printf 'PNG\0\0\0\0\0Z' >"$WORK_DIR/magic.rec"
 { printf 'QREC\2\0\0\0'; tail -c +9 "$recording"; } >"$WORK_DIR/version.rec"
 for bad in empty truncated magic version; do
-    code=$(run_to_end "$WORK_DIR/bad-$bad" "$binary" w --replay "$WORK_DIR/$bad.rec")
-    [ "$code" -eq 1 ] || fail "$bad recording: exit code $code"
+    run_expecting 1 "$WORK_DIR/bad-$bad" w --replay "$WORK_DIR/$bad.rec"
     grep -q "cannot replay" "$WORK_DIR/bad-$bad/log" || fail "$bad recording: no message"
 done
 echo "replay: $frames frames; two replays saved the recorded state.dat; pictures repeat per seed; bad recordings refused"

@@ -3,12 +3,12 @@
 # activated, the screen shows the 1024 x 768 picture scaled into the middle 1440 x 1080, with
 # moving particles, and black beside it; deactivated, the program ends.
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
-binary="$1"
+source "$(dirname "$0")/../harness.bash"
 command -v xscreensaver >/dev/null || fail "xscreensaver is not installed"
 start_xvfb 1920x1080 || fail "no 1920 x 1080 display"
 SAVER_PID=""
-trap 'kill "$SAVER_PID" 2>/dev/null; stop_xvfb; [ -n "${KEEP_WORK_DIR:-}" ] || rm -rf "$WORK_DIR" "$PROGRAM_LOG"' EXIT
+stop_saver() { [ -z "$SAVER_PID" ] || kill "$SAVER_PID" 2>/dev/null; }
+at_exit stop_saver
 
 # xscreensaver starts no display mode for root: then it runs as nobody, from a copy of the
 # program and its data that nobody can read wherever the repository lies.
@@ -17,7 +17,7 @@ if [ "$(id -u)" -eq 0 ]; then
     saver=(runuser -u nobody -- env HOME="$WORK_DIR")
     chmod 755 "$WORK_DIR"
 fi
-cp "$binary" "$WORK_DIR/quillomer"
+cp "$1" "$WORK_DIR/quillomer"
 cp -r data "$WORK_DIR/data"
 binary="$WORK_DIR/quillomer"
 

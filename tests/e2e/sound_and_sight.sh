@@ -2,10 +2,11 @@
 # Real mouse motion near the top of the window plays sound (both channels equal) through the
 # disk audio driver, and a screenshot after stirring shows lit particles.
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
+source "$(dirname "$0")/../harness.bash"
 audio="$WORK_DIR/audio.raw"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio" SDL_DISKAUDIODELAY=46
-start_program "$1" w
+use_program "$1"
+start_program w
 wait_for_window >/dev/null
 for round in 1 2 3; do
     sweep 40 100 900 20

@@ -6,8 +6,8 @@
 # writes whatever the permission bits say, so as root the program runs without the
 # capabilities that let it (CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH).
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
-binary="$1"
+source "$(dirname "$0")/../harness.bash"
+use_program "$1"
 saved="$PWD/tests/fuzz/corpus/state_file/saved_80x60.dat"
 
 as_user=()
@@ -23,12 +23,11 @@ fi
 # run_and_save CASE: runs the program in $WORK_DIR/CASE, stirs, clicks Save, ends it.
 run_and_save() {
     local dir="$WORK_DIR/$1"
-    (cd "$dir" && exec "${as_user[@]}" "$binary" w) >"$PROGRAM_LOG" 2>&1 &
-    PROGRAM_PID=$!
+    start_in "$dir" "${as_user[@]}" "$PROGRAM" w
     wait_for_window >/dev/null
     sweep 300 200 600 20
     press_key u
-    xdotool mousemove "$SAVE_X" "$SAVE_Y" click 1 # Save state.dat
+    click "$SAVE_X" "$SAVE_Y" # Save state.dat
     wait_until 120 grep -q "state.dat not saved" "$PROGRAM_LOG" || fail "$1: no word on the save"
     wait_until 120 notice_shown "$dir" || fail "$1: no notice in the picture"
     press_key Escape
@@ -46,14 +45,13 @@ expect_line() { # expect_line CASE TEXT
     grep -qF "$2" "$PROGRAM_LOG" || fail "$1: no line '$2' on stderr"
 }
 
-new_case() { # new_case CASE: a folder that sees data/ and holds the saved file
-    mkdir "$WORK_DIR/$1"
-    ln -s "$PWD/data" "$WORK_DIR/$1/data"
+new_case() { # new_case CASE: a work folder that holds the saved file
+    work_folder "$WORK_DIR/$1"
     cp "$saved" "$WORK_DIR/$1/state.dat"
 }
 
-mkdir -p "$WORK_DIR/directory/state.dat"
-ln -s "$PWD/data" "$WORK_DIR/directory/data"
+work_folder "$WORK_DIR/directory"
+mkdir "$WORK_DIR/directory/state.dat"
 echo kept >"$WORK_DIR/directory/state.dat/inside"
 run_and_save directory
 expect_line directory "state.dat not loaded: cannot read it"

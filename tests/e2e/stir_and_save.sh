@@ -2,13 +2,14 @@
 # Real X input: stir the field, show the panel with u, click "Save state.dat", Escape.
 # The saved file holds the default settings and a field stirred along the mouse's path.
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
-start_program "$1" w
+source "$(dirname "$0")/../harness.bash"
+use_program "$1"
+start_program w
 wait_for_window >/dev/null
-xdotool mousemove 200 300
+x_input mousemove 200 300
 sweep 300 200 600 10
 press_key u
-xdotool mousemove "$SAVE_X" "$SAVE_Y" click 1 # Save state.dat
+click "$SAVE_X" "$SAVE_Y" # Save state.dat
 wait_until 120 test -e "$WORK_DIR/state.dat" || fail "Save wrote no state.dat"
 press_key Escape
 expect_exit 0

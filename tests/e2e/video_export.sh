@@ -7,8 +7,8 @@
 # is lossy; the neighbouring frames score below 27 dB). Bad names fail before any work.
 # The clips are read with FFmpeg's own ffprobe and ffmpeg.
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
-binary="$1"
+source "$(dirname "$0")/../harness.bash"
+use_program "$1"
 recording="$PWD/data/demo.rec"
 
 # recording_ms FILE: milliseconds from a recording's first tick reading to its last. After
@@ -60,17 +60,15 @@ frame_ppm() {
 }
 
 for bad in clip.avi /nonexistent/clip.mp4; do
-    code=$(run_to_end "$WORK_DIR/bad" "$binary" w --replay "$recording" --video "$bad")
-    [ "$code" -eq 1 ] || fail "$bad: exit code $code"
+    run_expecting 1 "$WORK_DIR/bad" w --replay "$recording" --video "$bad"
     grep -q "^quillomer: $bad: " "$WORK_DIR/bad/log" || fail "$bad: $(cat "$WORK_DIR/bad/log")"
     ! grep -q "frame" "$WORK_DIR/bad/log" || fail "$bad: the export began"
 done
 [ "$(ls "$WORK_DIR/bad")" = "$(printf 'data\nlog')" ] || fail "bad names left files behind"
 
-for run in a b; do
+for run in $(runs a b); do
     dir="$WORK_DIR/$run"
-    code=$(run_to_end "$dir" "$binary" w --replay "$recording" --video clip.mp4 --wav sound.wav)
-    [ "$code" -eq 0 ] || fail "export $run exited with $code: $(cat "$dir/log")"
+    run_expecting 0 "$dir" w --replay "$recording" --video clip.mp4 --wav sound.wav
     grep -qE "clip.mp4: frame [0-9]+ of [0-9]+ \([0-9]+%\), [0-9.]+ frames/s" "$dir/log" \
         || fail "export $run showed no progress"
     [ ! -e "$dir/clip.mp4.part" ] || fail "export $run left its temporary file"
@@ -89,8 +87,8 @@ duration_ms=$(duration_ms "$clip")
 [ "$frames" -eq $((recording_ms * 60 / 1000 + 1)) ] || fail "$frames frames for $recording_ms ms"
 [ $((duration_ms - recording_ms)) -ge 0 ] && [ $((duration_ms - recording_ms)) -le 17 ] \
     || fail "the clip lasts $duration_ms ms, the recording $recording_ms ms"
-cmp -s "$WORK_DIR/a/digest" "$WORK_DIR/b/digest" || fail "two exports decoded differently"
-cmp -s "$WORK_DIR/a/sound.wav" "$WORK_DIR/b/sound.wav" || fail "two exports wrote different WAVs"
+alike "$WORK_DIR/a/digest" "$WORK_DIR/b/digest" || fail "two exports decoded differently"
+alike "$WORK_DIR/a/sound.wav" "$WORK_DIR/b/sound.wav" || fail "two exports wrote different WAVs"
 [ "$(stat -c %s "$WORK_DIR/a/sound.wav")" -eq $((44 + frames * 735 * 4)) ] \
     || fail "the WAV does not last as long as the clip"
 
@@ -108,9 +106,7 @@ done
 # Drawn frame 300 is on screen from its instant until frame 301 is drawn: the clip's first
 # frame at or after that instant must show it.
 for shot in 300 301; do
-    code=$(run_to_end "$WORK_DIR/shot$shot" "$binary" w --replay "$recording" \
-        --frames "$shot" --screenshot shot.png)
-    [ "$code" -eq 0 ] || fail "screenshot $shot exited with $code"
+    run_expecting 0 "$WORK_DIR/shot$shot" w --replay "$recording" --frames "$shot" --screenshot shot.png
 done
 drawn_at() { grep -oE 'drawn at [0-9]+ ms' "$WORK_DIR/shot$1/log" | awk '{ print $3 }'; }
 from=$(drawn_at 300)

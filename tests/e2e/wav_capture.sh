@@ -3,9 +3,10 @@
 # stereo header: the bytes the disk audio driver received in the same run, after the silent
 # buffers SDL writes to the device while playback is still paused at the start.
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
+source "$(dirname "$0")/../harness.bash"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK_DIR/device.raw" SDL_DISKAUDIODELAY=46
-start_program "$1" w --wav "$WORK_DIR/sound.wav"
+use_program "$1"
+start_program w --wav "$WORK_DIR/sound.wav"
 wait_for_window >/dev/null
 sweep 60 100 900 25
 sweep 60 900 100 -25

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program opens its titled 1024 x 768 window; a real Escape key press ends it with 0.
 set -euo pipefail
-source "$(dirname "$0")/lib.bash"
-start_program "$1" w
+source "$(dirname "$0")/../harness.bash"
+use_program "$1"
+start_program w
 window=$(wait_for_window)
 title=$(xdotool getwindowname "$window")
 geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')
