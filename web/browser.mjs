@@ -43,8 +43,14 @@ export async function waitForPasses(page, count, timeout) {
 /// Where the program's pixel (x, y) of its 1024 x 768 frame lies on the page, at whatever
 /// size the page shows the picture.
 export async function pagePoint(page, x, y) {
+  return (await pageMapping(page))(x, y);
+}
+
+/// Maps program pixels to page points from one reading of the canvas's box: for the many points
+/// of a gesture, each reading of the box being a round trip to a busy page.
+export async function pageMapping(page) {
   const box = await page.locator('#canvas').boundingBox();
-  return { x: box.x + (x + 0.5) * box.width / 1024, y: box.y + (y + 0.5) * box.height / 768 };
+  return (x, y) => ({ x: box.x + (x + 0.5) * box.width / 1024, y: box.y + (y + 0.5) * box.height / 768 });
 }
 
 /// Drags the mouse from program pixel `from` to `to` ([x, y] each) in `steps` moves.

@@ -6,7 +6,7 @@ import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { dragInProgram, pagePoint, panelLayout, waitForPasses } from '../../web/browser.mjs';
+import { dragInProgram, pageMapping, pagePoint, panelLayout, waitForPasses } from '../../web/browser.mjs';
 import { LIMIT, REPO, STATE_FILE_SIZE, band, clickAt, loudestSound, openGame, readStateFile, recordSound, sliderRow,
          useSite, waitForKeptSave } from './support.mjs';
 
@@ -64,11 +64,12 @@ test('stirring makes sound and rest fades it', async () => {
   assert.equal(await page.isHidden('#sound-hint'), true, 'the first click hides the sound hint');
 
   const deadline = Date.now() + LIMIT;
+  const toPage = await pageMapping(page);
   for (let turn = 0; (await loudestSound(page)) < 0.05; ++turn) {
     assert.ok(Date.now() < deadline, 'stirring made no sound');
     for (let step = 0; step < 24; ++step) {
       const angle = (turn * 24 + step) * Math.PI / 12;
-      const point = await pagePoint(page, 512 + 200 * Math.cos(angle), 500 + 150 * Math.sin(angle));
+      const point = toPage(512 + 200 * Math.cos(angle), 500 + 150 * Math.sin(angle));
       await page.mouse.move(point.x, point.y);
     }
   }
@@ -82,8 +83,9 @@ test('stirring makes sound and rest fades it', async () => {
 test('a save survives a reload, and state.dat moves between browser and desktop', async () => {
   const context = await web.browser.newContext({ viewport: VIEWPORT, acceptDownloads: true });
   let page = await openGame(context, web.site);
+  const toPage = await pageMapping(page);
   for (let step = 0; step < 40; ++step) {
-    const point = await pagePoint(page, 300 + step * 10, 300 + step * 3);
+    const point = toPage(300 + step * 10, 300 + step * 3);
     await page.mouse.move(point.x, point.y);
   }
   await page.keyboard.press('u');

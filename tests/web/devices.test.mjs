@@ -5,7 +5,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { pagePoint, panelLayout, waitForPasses } from '../../web/browser.mjs';
+import { pageMapping, panelLayout, waitForPasses } from '../../web/browser.mjs';
 import { LIMIT, REPO, STATE_FILE_SIZE, band, clickAt, detail, keptStateFile, loudestSound, openGame, recordSound, sliderRow,
          useSite, waitForKeptSave } from './support.mjs';
 
@@ -23,8 +23,9 @@ const web = useSite();
 /// first starts the touch, the others move it, then every finger lifts.
 async function touch(page, frames) {
   const cdp = await page.context().newCDPSession(page);
-  const send = async (type, fingers) => cdp.send('Input.dispatchTouchEvent', {
-    type, touchPoints: await Promise.all(fingers.map(async (finger, id) => ({ ...await pagePoint(page, ...finger), id }))),
+  const toPage = await pageMapping(page);
+  const send = (type, fingers) => cdp.send('Input.dispatchTouchEvent', {
+    type, touchPoints: fingers.map((finger, id) => ({ ...toPage(...finger), id })),
   });
   for (let frame = 0; frame < frames.length; ++frame)
     await send(frame === 0 || frames[frame].length > frames[frame - 1].length ? 'touchStart' : 'touchMove', frames[frame]);
