@@ -45,7 +45,7 @@ void App::resetTiming() {
 }
 
 void App::runPass() {
-    const Uint32 passStart = input->ticks();
+    input->beginPass();
     SDL_Event event;
     while (input->poll(event))
         dispatch(event);
@@ -58,8 +58,7 @@ void App::runPass() {
             frameObserver();
         SDL_GL_SwapBuffers();
     }
-    if (input->ticks() == passStart)
-        input->wait(1);
+    input->endPass();
     if (input->finished())
         setRunning(false);
     if (passObserver)

@@ -5,8 +5,24 @@
 ExportingReplay::ExportingReplay(InputReplayer& replayed, ReplayExport& exported, GameApp& game)
     : replay(replayed), output(exported), app(game) {}
 
-Uint32 ExportingReplay::ticks() {
+void ExportingReplay::advance() {
     if (!output.advanceTo(replay.peekTicks(), app.playingSound()))
         failed = true;
+}
+
+Uint32 ExportingReplay::ticks() {
+    advance();
     return replay.ticks();
+}
+
+void ExportingReplay::beginPass() {
+    if (replay.readsAtPassEdges())
+        advance();
+    replay.beginPass();
+}
+
+void ExportingReplay::endPass() {
+    if (replay.readsAtPassEdges())
+        advance();
+    replay.endPass();
 }

@@ -15,8 +15,10 @@ public:
 
     /// Makes what is due before the next recorded reading, then takes that reading.
     Uint32 ticks() override;
-    /// Does not wait.
-    void wait(Uint32) override {}
+    /// The pass takes the readings a first-version recording holds at its edges, each after
+    /// what is due before it is made.
+    void beginPass() override;
+    void endPass() override;
     /// The next recorded event.
     bool poll(SDL_Event& event) override { return replay.poll(event); }
     /// The recorded key state.
@@ -25,6 +27,8 @@ public:
     bool finished() const override { return replay.finished() || failed; }
 
 private:
+    void advance();
+
     InputReplayer& replay;
     ReplayExport& output;
     GameApp& app;

@@ -30,7 +30,7 @@ GameApp::~GameApp() {
 bool GameApp::init() {
     if (!App::init())
         return fail("the application frame");
-    random.seed(startSeed());
+    random.seed(startSeed(particleSeed));
     graphics = std::make_unique<UIGraphicsOpenGLSDL>();
     graphics->setPictureSize(WINDOW_WIDTH, WINDOW_HEIGHT);
     if (!findData())
@@ -59,7 +59,9 @@ ScreenContext GameApp::screenContext() {
     // The picture's size, whatever the window's: a larger or smaller window only scales it.
     context.width = WINDOW_WIDTH;
     context.height = WINDOW_HEIGHT;
-    context.tintSeed = startSeed();
+    context.tintSeed = startSeed(tintSeed);
+    context.store = stateStore;
+    context.fieldCleared = fieldCleared;
     context.soundDevice = soundDevice;
     context.showNotices = noticesShown;
     context.navigator = this;

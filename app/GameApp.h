@@ -17,6 +17,7 @@
 class GameState;
 class SoundControls;
 class State;
+class StateStore;
 class UIFont;
 class UIGraphics;
 class UIGraphicsOpenGLSDL;
@@ -59,9 +60,19 @@ public:
     void releaseFonts();
 
     /// Starts both random generators from `seed` instead of the tick count.
-    void setSeed(uint32_t seed) { fixedSeed = seed; }
-    /// The seed for a random generator: the fixed one if set, else the tick count now.
-    uint32_t startSeed() { return fixedSeed ? *fixedSeed : ticks(); }
+    void setSeed(uint32_t seed) { setSeeds(seed, seed); }
+    /// Starts the particles' generator from `particles` and the tint's from `tint`.
+    void setSeeds(uint32_t particles, uint32_t tint) {
+        particleSeed = particles;
+        tintSeed = tint;
+    }
+    /// Where the simulation screen keeps "state.dat" (by default the working folder). Set
+    /// before init.
+    void setStateStore(StateStore& store) { stateStore = &store; }
+    /// Told when the player clears the field. Set before init.
+    void setFieldClearedObserver(Observer observer) { fieldCleared = std::move(observer); }
+    /// The simulation screen; null before init.
+    GameState* simulationScreen() { return simulation; }
 
     /// Whether the simulation screen plays through the audio device (by default it does); an
     /// offline export plays the synthesiser itself. Set before init.
@@ -82,6 +93,8 @@ private:
     bool fail(const std::string& what);
     bool findData();
     bool loadFont(const char* name, const char* path, int letterSpacing);
+    /// A fixed seed, else the tick count now.
+    uint32_t startSeed(const std::optional<uint32_t>& fixed) { return fixed ? *fixed : ticks(); }
 
     std::map<int, std::unique_ptr<State>> states;
     GameState* simulation = nullptr;
@@ -89,7 +102,10 @@ private:
     std::map<std::string, std::unique_ptr<UIFont>> fonts;
     RandomGenerator random{5489};
     std::string initError;
-    std::optional<uint32_t> fixedSeed;
+    std::optional<uint32_t> particleSeed;
+    std::optional<uint32_t> tintSeed;
+    StateStore* stateStore = nullptr;
+    Observer fieldCleared;
     bool soundDevice = true;
     bool noticesShown = true;
 };

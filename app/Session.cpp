@@ -1,12 +1,15 @@
 #include "app/Session.h"
 
 #include "app/GameApp.h"
+#include "screens/GameState.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
 #include "render/Screenshot.h"
 #include "screens/PanelLayout.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <vector>
 
@@ -22,12 +25,30 @@ constexpr AutopilotInput::PanelButtons MODE_BUTTONS{
 Session::Session(CommandLine commandLine) : options(std::move(commandLine)) {}
 
 bool Session::prepare(std::string& reason) {
-    if (options.replayPath.empty())
-        return true;
-    std::vector<InputRecording::Entry> entries;
-    if (!InputRecording::load(options.replayPath, entries, reason))
+    if (!options.recordPath.empty()) {
+        // Created now, so that a path that cannot be written stops the run before it starts.
+        recordingFile = openFile(options.recordPath, "wb");
+        if (!recordingFile) {
+            reason = "cannot create " + options.recordPath + ": " + std::strerror(errno);
+            return false;
+        }
+    }
+    return options.replayPath.empty() || prepareReplay(reason);
+}
+
+bool Session::prepareReplay(std::string& reason) {
+    if (!InputRecording::load(options.replayPath, replayed, reason))
         return false;
-    replayer = std::make_unique<InputReplayer>(std::move(entries));
+    if (replayed.carriesStart()) {
+        if (options.seed && *options.seed != replayed.start.particleSeed) {
+            reason = options.replayPath + " carries its own seeds: replay it without --seed";
+            return false;
+        }
+        // Saves go on to the working folder, so a replay leaves the file its run saved.
+        replayStore = std::make_unique<ReplayStateStore>(replayed.stateAccesses, workingFolder,
+                                                         true);
+    }
+    replayer = std::make_unique<InputReplayer>(replayed);
     if (options.videoPath.empty() && options.wavPath.empty())
         return true;
     // A replayed run's sound and pictures are rendered offline, at the recording's instants.
@@ -43,6 +64,10 @@ bool Session::attach(GameApp& app, std::string& reason) {
         return false;
     if (options.seed)
         app.setSeed(*options.seed);
+    if (replayStore) {
+        app.setSeeds(replayed.start.particleSeed, replayed.start.tintSeed);
+        app.setStateStore(*replayStore);
+    }
     app.setFrameLimit(options.fps);
     if (options.screensaver && !options.sound)
         app.setSoundDevice(false);
@@ -56,6 +81,14 @@ bool Session::attach(GameApp& app, std::string& reason) {
     return true;
 }
 
+void Session::started(GameApp& app) {
+    GameState* screen = app.simulationScreen();
+    if (recorder && screen)
+        recorder->recording().start.settings = screen->runSettings(false);
+    if (replayStore && screen)
+        screen->adopt(replayed.start.settings);
+}
+
 bool Session::attachLiveInput(GameApp& app, std::string& reason) {
     InputSource* input = &window;
     if (options.autopilot) {
@@ -66,10 +99,15 @@ bool Session::attachLiveInput(GameApp& app, std::string& reason) {
             AutopilotPath(seed, WINDOW_WIDTH, WINDOW_HEIGHT), MODE_BUTTONS, *input);
         input = autopilot.get();
     }
-    if (!options.recordPath.empty()) {
+    if (recordingFile) {
+        // A recording carries its seeds: they are fixed before the run takes any reading.
+        const uint32_t seed = options.seed.value_or(SDL_GetTicks());
+        app.setSeed(seed);
         recorder = std::make_unique<InputRecorder>(*input);
-        if (!recorder->open(options.recordPath, reason))
-            return false;
+        recorder->recording().start.particleSeed = seed;
+        recorder->recording().start.tintSeed = seed;
+        recordingStore = std::make_unique<RecordingStateStore>(workingFolder, *recorder);
+        app.setStateStore(*recordingStore);
         input = recorder.get();
     }
     app.setInput(*input);
@@ -101,17 +139,47 @@ void Session::onFrame(GameApp& app) {
     app.setRunning(false);
 }
 
+bool Session::finishRecording(std::string& reason) {
+    const std::vector<uint8_t> bytes = recorder->recording().encode();
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), recordingFile.get()) == bytes.size();
+    if (written && closeChecked(recordingFile))
+        return true;
+    reason = "cannot write " + options.recordPath + ": " + std::strerror(errno);
+    return false;
+}
+
+std::string Session::replayProblem() const {
+    if (!replayer)
+        return "";
+    if (replayer->outOfStep()) {
+        const std::string hint = replayed.carriesStart()
+                                     ? ""
+                                     : " (an old recording replays only with the --seed it was "
+                                       "made with, or without --seed if it was made without)";
+        return "cannot replay " + options.replayPath + ": the run left the recorded one after " +
+               std::to_string(replayer->lastReading() - replayer->firstTicks()) + " ms" + hint;
+    }
+    return replayStore ? replayStore->problem() : "";
+}
+
 bool Session::finish(GameApp& app, std::string& reason) {
     std::string problem;
-    if (recorder && !recorder->finish(problem))
+    if (recorder && !finishRecording(problem))
         reason = problem;
+    const std::string replayFault = replayProblem();
+    if (!replayFault.empty())
+        reason = replayFault;
     if (!capture.finish(problem))
         reason = problem;
-    if (exporter && replayer->stoppedEarly()) {
+    if (exporter && (replayer->stoppedEarly() || !replayFault.empty())) {
         exporter->abandon();
         const std::string both = options.videoPath.empty() || options.wavPath.empty() ? "" : " or ";
-        reason = "stopped before the end of " + options.replayPath + "; nothing was written to " +
-                 options.videoPath + both + options.wavPath;
+        const std::string cause = replayFault.empty()
+                                      ? "stopped before the end of " + options.replayPath
+                                      : replayFault;
+        reason = cause + "; nothing was written to " + options.videoPath + both +
+                 options.wavPath;
     } else if (exporter && !exporter->finish(app.playingSound(), problem)) {
         reason = problem;
     }

@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
         reportError("Start-up failed", "%s", app->getInitError().c_str());
         return 1;
     }
+    session.started(*app);
     const auto runPass = [] {
         if (!app->isRunning())
             return false;

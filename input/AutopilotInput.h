@@ -31,8 +31,9 @@ public:
 
     /// The real source's tick count.
     Uint32 ticks() override { return real.ticks(); }
-    /// Waits as the real source does.
-    void wait(Uint32 milliseconds) override { real.wait(milliseconds); }
+    /// Passes the pass on to the real source.
+    void beginPass() override { real.beginPass(); }
+    void endPass() override { real.endPass(); }
     /// The next event: a real one if one is waiting, else the autopilot's for the steps run
     /// since the last call; false when there are none.
     bool poll(SDL_Event& event) override;

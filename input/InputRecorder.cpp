@@ -2,57 +2,40 @@
 
 #include "platform/Platform.h"
 
-#include <cerrno>
-#include <cstdint>
-#include <cstring>
-#include <vector>
+#include <utility>
 
 InputRecorder::InputRecorder(InputSource& recorded) : source(recorded) {}
 
-bool InputRecorder::open(const std::string& recordingPath, std::string& reason) {
-    path = recordingPath;
-    file = openFile(path, "wb");
-    if (!file) {
-        reason = "cannot create " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    write(InputRecording::header());
-    return true;
-}
-
 Uint32 InputRecorder::ticks() {
-    const Uint32 now = source.ticks();
-    std::vector<uint8_t> entry;
-    InputRecording::appendTicks(entry, now);
-    write(entry);
-    return now;
+    lastTicks = source.ticks();
+    InputRecording::Entry entry;
+    entry.ticks = lastTicks;
+    recorded.entries.push_back(entry);
+    return lastTicks;
 }
 
 bool InputRecorder::poll(SDL_Event& event) {
     while (source.poll(event)) {
         if (!InputRecording::isRecorded(event))
             continue;
-        std::vector<uint8_t> entry;
-        InputRecording::appendEvent(entry, event, isEscapeHeld(source.keyState()));
-        write(entry);
+        InputRecording::Entry entry;
+        entry.isEvent = true;
+        entry.event = event;
+        entry.escapeHeld = isEscapeHeld(source.keyState());
+        recorded.entries.push_back(entry);
         return true;
     }
     return false;
 }
 
-void InputRecorder::write(const std::vector<uint8_t>& bytes) {
-    if (file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-        failed = true;
+void InputRecorder::noteStateAccess(InputRecording::StateAccess access) {
+    recorded.stateAccesses.push_back(std::move(access));
 }
 
-bool InputRecorder::finish(std::string& reason) {
-    std::vector<uint8_t> end;
-    InputRecording::appendEnd(end);
-    write(end);
-    const bool closed = file && closeChecked(file);
-    if (failed || !closed) {
-        reason = "cannot write " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    return true;
+void InputRecorder::restart(const InputRecording::Start& start) {
+    recorded = InputRecording();
+    recorded.start = start;
+    InputRecording::Entry first;
+    first.ticks = lastTicks;
+    recorded.entries.push_back(first);
 }

@@ -1,39 +1,38 @@
-// Records a run: the tick readings and the events the loop dispatches, both taken from another
-// source (the window or the autopilot), are written to a recording file as they happen.
+// Records a run: the clock's tick readings and the events the loop dispatches, both taken from
+// another source (the window or the autopilot), and the run's accesses to "state.dat", kept in
+// memory as a recording that can start over (from the last clear of the field, say).
 #pragma once
 
 #include "input/InputRecording.h"
 #include "input/InputSource.h"
-#include "io/FileHandle.h"
-
-#include <cstdint>
-#include <string>
-#include <vector>
 
 class InputRecorder : public InputSource {
 public:
     /// Records what `source` gives.
     explicit InputRecorder(InputSource& source);
-    /// Creates the recording file; false with a reason naming it.
-    bool open(const std::string& path, std::string& reason);
+
     /// The source's tick count, recorded.
     Uint32 ticks() override;
-    /// Waits as the source does.
-    void wait(Uint32 milliseconds) override { source.wait(milliseconds); }
+    /// Passes the pass on to the source.
+    void beginPass() override { source.beginPass(); }
+    void endPass() override { source.endPass(); }
     /// The next event the loop dispatches, recorded; false when none is waiting.
     bool poll(SDL_Event& event) override;
     /// The source's key state.
     const Uint8* keyState() override { return source.keyState(); }
     /// Passes the step on to the source.
     void stepped() override { source.stepped(); }
-    /// Writes the end mark and closes the file; false with a reason if it could not.
-    bool finish(std::string& reason);
+
+    /// Records a read or write of "state.dat".
+    void noteStateAccess(InputRecording::StateAccess access);
+    /// Starts the recording over from `start`, as a run just started whose first reading is
+    /// the last one taken.
+    void restart(const InputRecording::Start& start);
+    /// What has been recorded so far.
+    InputRecording& recording() { return recorded; }
 
 private:
-    void write(const std::vector<uint8_t>& bytes);
-
     InputSource& source;
-    FileHandle file;
-    std::string path;
-    bool failed = false;
+    InputRecording recorded;
+    Uint32 lastTicks = 0;
 };

@@ -6,16 +6,14 @@ namespace {
 bool isReading(const InputRecording::Entry& entry) { return !entry.isEvent; }
 } // namespace
 
-InputReplayer::InputReplayer(std::vector<InputRecording::Entry> recorded)
-    : entries(std::move(recorded)) {}
-
-size_t InputReplayer::nextReading() const {
-    // Events the run did not ask for are skipped rather than stalling the replay.
-    return std::find_if(entries.begin() + next, entries.end(), isReading) - entries.begin();
-}
+InputReplayer::InputReplayer(const InputRecording& recording)
+    : entries(recording.entries), passEdgeReadings(!recording.carriesStart()) {}
 
 Uint32 InputReplayer::ticks() {
-    next = nextReading();
+    if (next < entries.size() && entries[next].isEvent) {
+        lostStep = done = true;
+        return lastTicks;
+    }
     if (next == entries.size()) {
         done = true;
         return lastTicks;
@@ -24,9 +22,18 @@ Uint32 InputReplayer::ticks() {
     return lastTicks;
 }
 
+void InputReplayer::beginPass() {
+    if (passEdgeReadings)
+        ticks();
+}
+
+void InputReplayer::endPass() {
+    if (passEdgeReadings)
+        ticks();
+}
+
 Uint32 InputReplayer::peekTicks() const {
-    const size_t reading = nextReading();
-    return reading == entries.size() ? lastTicks : entries[reading].ticks;
+    return next < entries.size() && isReading(entries[next]) ? entries[next].ticks : lastTicks;
 }
 
 Uint32 InputReplayer::firstTicks() const {

@@ -9,10 +9,13 @@ class InputSource {
 public:
     virtual ~InputSource() = default;
 
-    /// The millisecond tick count the run reads now.
+    /// The millisecond tick count the run's clock reads now.
     virtual Uint32 ticks() = 0;
-    /// Waits for `milliseconds` when a pass found no time passed (a replay does not wait).
-    virtual void wait(Uint32 milliseconds) = 0;
+    /// Told as a pass of the main loop starts, before its events.
+    virtual void beginPass() {}
+    /// Told as a pass ends: the live window then waits a millisecond if none passed in the
+    /// pass (a replay does not wait).
+    virtual void endPass() {}
     /// Takes the next event to dispatch; false when none is waiting.
     virtual bool poll(SDL_Event& event) = 0;
     /// The key-state array read on key events.

@@ -6,7 +6,12 @@
 
 Uint32 WindowInput::ticks() { return SDL_GetTicks(); }
 
-void WindowInput::wait(Uint32 milliseconds) { waitMilliseconds(milliseconds); }
+void WindowInput::beginPass() { passStart = SDL_GetTicks(); }
+
+void WindowInput::endPass() {
+    if (SDL_GetTicks() == passStart)
+        waitMilliseconds(1);
+}
 
 const Uint8* WindowInput::keyState() { return keyboardState(); }
 

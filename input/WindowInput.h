@@ -8,10 +8,15 @@ class WindowInput : public InputSource {
 public:
     /// SDL's tick count.
     Uint32 ticks() override;
-    /// Sleeps.
-    void wait(Uint32 milliseconds) override;
+    /// Notes the tick count the pass starts at.
+    void beginPass() override;
+    /// Sleeps a millisecond if no time passed since the pass began.
+    void endPass() override;
     /// The next key, mouse or other SDL event, its mouse position in picture pixels.
     bool poll(SDL_Event& event) override;
     /// SDL's keyboard state.
     const Uint8* keyState() override;
+
+private:
+    Uint32 passStart = 0;
 };

@@ -84,17 +84,14 @@ void GameState::keyDown(const int* key) {
         break;
     case SDLK_r:
         model->clearField();
+        if (context.fieldCleared)
+            context.fieldCleared();
         break;
     case SDLK_s:
-        soundOn = !soundOn;
-        SDL_PauseAudio(soundOn ? 0 : 1);
+        setSoundOn(!soundOn);
         break;
     case SDLK_u:
-        panelVisible = !panelVisible;
-        if (panelVisible)
-            ui.showAll();
-        else
-            ui.hideAll();
+        setPanelVisible(!panelVisible);
         break;
     default:
         break;
@@ -119,9 +116,52 @@ void GameState::mouseMove(const SDL_MouseMotionEvent* event) {
     if (ui.mouseMove(event->x, event->y))
         return;
     sound.openGate();
-    model->moveCursor(event->x, event->y);
+    const bool cleared = model->moveCursor(event->x, event->y);
     publishVoice();
     brushVisible = true;
+    if (cleared && context.fieldCleared)
+        context.fieldCleared();
+}
+
+void GameState::setSoundOn(bool on) {
+    soundOn = on;
+    SDL_PauseAudio(soundOn ? 0 : 1);
+}
+
+void GameState::setPanelVisible(bool visible) {
+    panelVisible = visible;
+    if (panelVisible)
+        ui.showAll();
+    else
+        ui.hideAll();
+}
+
+RunSettings GameState::runSettings(bool withField) const {
+    RunSettings settings;
+    settings.panel = model->settings();
+    settings.brushRadius = model->brush().radius;
+    settings.cursor = model->brush().cursor();
+    settings.resizing = model->brush().resizing;
+    settings.panelShown = panelVisible;
+    settings.soundOn = soundOn;
+    if (withField)
+        settings.field = model->save().cells;
+    return settings;
+}
+
+void GameState::adopt(const RunSettings& settings) {
+    model->settings() = settings.panel;
+    showSettingsOnPanel();
+    Brush& brush = model->brush();
+    brush.radius = settings.brushRadius;
+    brush.place(settings.cursor);
+    brush.resizing = settings.resizing;
+    if (settings.panelShown != panelVisible)
+        setPanelVisible(settings.panelShown);
+    if (settings.soundOn != soundOn)
+        setSoundOn(settings.soundOn);
+    if (settings.field.size() == FlowField::CELL_COUNT)
+        model->restoreField(settings.field);
 }
 
 void GameState::publishVoice() { sound.setVoice(model->soundNote(), model->soundAmplitude()); }

@@ -6,6 +6,8 @@
 #include "render/SpriteBatch.h"
 #include "screens/Notice.h"
 #include "screens/ScreenContext.h"
+#include "screens/StateFileStore.h"
+#include "sim/RunSettings.h"
 #include "sim/Simulation.h"
 #include "sound/SoundControls.h"
 #include "ui/UI.h"
@@ -22,8 +24,6 @@ class UISlider;
 
 class GameState : public State, public UIEventListener {
 public:
-    static constexpr const char* STATE_PATH = "state.dat";
-
     /// Keeps what it is handed; loads nothing yet.
     explicit GameState(const ScreenContext& context);
     /// Closes the audio device first if this screen opened it.
@@ -53,12 +53,17 @@ public:
     /// save, load, toggle and cycle modes.
     void componentActivated(UIComponent* source) override;
 
-    /// Writes the field and settings to "state.dat"; a failure keeps the old file and is
-    /// told on stderr and in a notice.
+    /// Writes the field and settings to "state.dat" (in the context's store); a failure keeps
+    /// the old file and is told on stderr and in a notice.
     void saveState();
     /// Applies "state.dat" if it exists and is whole; otherwise changes nothing, and a file
     /// that is there but refused is told on stderr and in a notice.
     void loadState();
+    /// Where the run stands apart from its particles; the field only if `withField`.
+    RunSettings runSettings(bool withField) const;
+    /// Picks up a run from `settings`: the panel, brush, panel and sound switches, and the
+    /// field if it holds one.
+    void adopt(const RunSettings& settings);
     /// The notice shown over the picture now; empty when there is none.
     const std::string& noticeText() const { return notice.text(); }
 
@@ -76,6 +81,9 @@ private:
     void showSettingsOnPanel();
     void apply(const SavedState& state);
     void complain(const std::string& text);
+    StateStore& store() { return context.store ? *context.store : workingFolder; }
+    void setSoundOn(bool on);
+    void setPanelVisible(bool visible);
 
     void drawGradient(int blendMode);
     void drawParticles();
@@ -86,6 +94,7 @@ private:
     std::unique_ptr<Simulation> model;
     SoundControls sound;
     Notice notice;
+    StateFileStore workingFolder;
     bool audioOpen = false;
     bool soundOn = true;
     bool panelVisible = false;

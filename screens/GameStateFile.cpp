@@ -10,16 +10,17 @@
 
 void GameState::saveState() {
     std::string reason;
-    if (!StateFile::write(STATE_PATH, model->save(), reason))
-        complain(std::string(STATE_PATH) + " not saved: " + reason + "; the previous file is kept");
+    if (!store().write(model->save(), reason))
+        complain(std::string(StateFileStore::PATH) + " not saved: " + reason +
+                 "; the previous file is kept");
 }
 
 void GameState::loadState() {
     std::vector<uint8_t> bytes;
     bool missing = false;
     std::string reason;
-    const std::string notLoaded = std::string(STATE_PATH) + " not loaded: ";
-    if (!StateFile::read(STATE_PATH, bytes, missing, reason)) {
+    const std::string notLoaded = std::string(StateFileStore::PATH) + " not loaded: ";
+    if (!store().read(bytes, missing, reason)) {
         if (!missing)
             complain(notLoaded + reason);
         return;

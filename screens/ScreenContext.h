@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 class RandomGenerator;
 class ScreenNavigator;
+class StateStore;
 class UIFont;
 class UIGraphics;
 
@@ -26,5 +28,9 @@ struct ScreenContext {
     /// Whether failures the player should know of (a save or load) show in the picture as
     /// well as on stderr; a screensaver only logs them.
     bool showNotices = true;
+    /// Where "state.dat" is kept; null: the working folder.
+    StateStore* store = nullptr;
+    /// Told when the field is cleared (r or the clearing corner), after the event that did it.
+    std::function<void()> fieldCleared;
     ScreenNavigator* navigator = nullptr;
 };

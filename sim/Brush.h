@@ -15,6 +15,13 @@ public:
         int x;
         int y;
     };
+    /// Where the cursor is and where its glide stands.
+    struct Cursor {
+        int x = 0;
+        int y = 0;
+        float smoothX = 0.0f;
+        float smoothY = 0.0f;
+    };
 
     /// Glides the cursor a quarter of the way to the pointer at (x, y); the first motion
     /// starts from the pointer, and a pointer more than 120 pixels away moves the cursor there
@@ -27,6 +34,14 @@ public:
     /// Grows the radius by the cursor's movement down since `fromY`, within the limits.
     void resizeFrom(int fromY);
 
+    /// The cursor and its glide, to pick up a run where it stood.
+    Cursor cursor() const { return {x, y, smoothX, smoothY}; }
+    void place(const Cursor& cursor) {
+        x = cursor.x;
+        y = cursor.y;
+        smoothX = cursor.smoothX;
+        smoothY = cursor.smoothY;
+    }
     int cursorX() const { return x; }
     int cursorY() const { return y; }
     float radius = DEFAULT_RADIUS;

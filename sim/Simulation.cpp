@@ -41,14 +41,16 @@ void Simulation::step() {
     tintFade.step();
 }
 
-void Simulation::moveCursor(int x, int y) {
+bool Simulation::moveCursor(int x, int y) {
     const Brush::Point from = mouseBrush.glideTo(x, y);
     const Brush::Point corner = clearingCorner(width, height);
-    if (mouseBrush.cursorX() > corner.x && mouseBrush.cursorY() > corner.y)
+    const bool clearing = mouseBrush.cursorX() > corner.x && mouseBrush.cursorY() > corner.y;
+    if (clearing)
         clearField();
     mouseBrush.stir(flowField, from);
     if (mouseBrush.resizing)
         mouseBrush.resizeFrom(from.y);
+    return clearing;
 }
 
 float Simulation::soundNote() const {

@@ -34,14 +34,18 @@ public:
     /// One fixed step: the live particles, then the tint fade.
     void step();
     /// The pointer moved to (x, y): the brush glides, the bottom-right corner clears the field,
-    /// the brush stirs, and resizes while `brush().resizing` is set.
-    void moveCursor(int x, int y);
+    /// the brush stirs, and resizes while `brush().resizing` is set. True when it cleared.
+    bool moveCursor(int x, int y);
     /// The corner that clears the field: a cursor right of x and below y of the returned point.
     static Brush::Point clearingCorner(int windowWidth, int windowHeight) {
         return {windowWidth * 9 / 10, windowHeight * 9 / 10};
     }
     /// Sets all 4800 vectors to (0, 0).
     void clearField() { flowField.clear(); }
+    /// Takes all 4800 vectors, row by row.
+    void restoreField(const std::vector<FieldVector>& cells) {
+        flowField.assign(cells, FlowField::COLUMNS, FlowField::ROWS);
+    }
 
     /// How many particles are alive: the Particle count share of 10000.
     int liveCount() const;

@@ -1,44 +1,63 @@
-// Any bytes as a recording handed to --replay: decoding either refuses them with a reason and
-// leaves its output alone, or yields entries that encode back to exactly the file's bytes and
-// that a replayer walks to its end.
+// Any bytes as a recording or a link handed to --replay: decoding either refuses them with a
+// reason and leaves its output alone, or yields a recording that a replayer walks to its end
+// and that encodes back to the same bytes (first version) or to a recording that decodes the
+// same (compact version).
 #include "input/InputRecording.h"
 #include "input/InputReplayer.h"
 #include "tests/fuzz/FuzzCheck.h"
+#include "tests/support/FirstVersionRecording.h"
+#include "tests/support/RecordingChecks.h"
+
+#include <string>
 
 namespace {
-std::vector<uint8_t> encode(const std::vector<InputRecording::Entry>& entries) {
-    std::vector<uint8_t> bytes = InputRecording::header();
-    for (const InputRecording::Entry& entry : entries) {
-        if (entry.isEvent)
-            InputRecording::appendEvent(bytes, entry.event, entry.escapeHeld);
-        else
-            InputRecording::appendTicks(bytes, entry.ticks);
+void checkReplay(const InputRecording& recording) {
+    InputReplayer replayer(recording);
+    SDL_Event event;
+    for (size_t i = 0; i <= recording.entries.size() && !replayer.finished(); ++i) {
+        while (replayer.poll(event)) {
+        }
+        replayer.ticks();
     }
-    InputRecording::appendEnd(bytes);
-    return bytes;
+    require(replayer.finished(), "a replay ends after at most one reading per entry");
 }
 
-void checkReplay(std::vector<InputRecording::Entry> entries) {
-    const size_t readings = entries.size();
-    InputReplayer replayer(std::move(entries));
-    for (size_t i = 0; i <= readings && !replayer.finished(); ++i)
-        replayer.ticks();
-    require(replayer.finished(), "a replay ends after at most one reading per entry");
+void checkAccepted(const std::vector<uint8_t>& bytes, const InputRecording& recording) {
+    if (recording.carriesStart()) {
+        InputRecording again;
+        std::string reason;
+        require(InputRecording::decode(recording.encode(), again, reason) &&
+                    RecordingChecks::sameRecording(recording, again),
+                "an accepted recording encodes to one that decodes the same");
+    } else if (!bytes.empty()) {
+        require(FirstVersionRecording::encode(recording.entries) == bytes,
+                "accepted entries encode back to the file's bytes");
+    }
+    checkReplay(recording);
+}
+
+void checkDecoding(const std::vector<uint8_t>& bytes, bool asLink) {
+    InputRecording recording;
+    recording.entries.resize(1);
+    recording.entries[0].ticks = 12345;
+    std::string reason;
+    const bool accepted =
+        asLink ? InputRecording::decodeLink(std::string(bytes.begin(), bytes.end()), recording,
+                                            reason)
+               : InputRecording::decode(bytes, recording, reason);
+    if (!accepted) {
+        require(recording.entries.size() == 1 && recording.entries[0].ticks == 12345,
+                "a refused recording leaves the output untouched");
+        require(!reason.empty(), "a refused recording has a reason");
+        return;
+    }
+    checkAccepted(asLink ? std::vector<uint8_t>() : bytes, recording);
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> bytes(data, data + size);
-    std::vector<InputRecording::Entry> entries(1);
-    entries[0].ticks = 12345;
-    std::string reason;
-    if (!InputRecording::decode(bytes, entries, reason)) {
-        require(entries.size() == 1 && entries[0].ticks == 12345,
-                "a refused recording leaves the output untouched");
-        require(!reason.empty(), "a refused recording has a reason");
-        return 0;
-    }
-    require(encode(entries) == bytes, "accepted entries encode back to the file's bytes");
-    checkReplay(std::move(entries));
+    checkDecoding(bytes, false);
+    checkDecoding(bytes, true);
     return 0;
 }

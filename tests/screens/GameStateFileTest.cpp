@@ -67,9 +67,9 @@ TEST_F(StateFileOnScreen, AMissingOrDamagedFileChangesNothing) {
     setSlider(AGE, 0.6);
     const auto before = snapshot();
     for (const auto& test : cases) {
-        std::remove(GameState::STATE_PATH);
+        std::remove(StateFileStore::PATH);
         if (test.present)
-            std::ofstream(GameState::STATE_PATH, std::ios::binary)
+            std::ofstream(StateFileStore::PATH, std::ios::binary)
                 .write(reinterpret_cast<const char*>(test.bytes.data()), test.bytes.size());
         screen->loadState();
         EXPECT_TRUE(snapshot() == before) << test.what;
@@ -80,7 +80,7 @@ TEST_F(StateFileOnScreen, AMissingOrDamagedFileChangesNothing) {
 }
 
 TEST_F(StateFileOnScreen, AFailedSaveIsShownForFiveSecondsExceptInAScreensaver) {
-    ASSERT_EQ(mkdir(GameState::STATE_PATH, 0755), 0); // a folder where the file would go
+    ASSERT_EQ(mkdir(StateFileStore::PATH, 0755), 0); // a folder where the file would go
     screen->saveState();
     EXPECT_EQ(screen->noticeText().rfind("state.dat not saved: ", 0), 0u) << screen->noticeText();
     EXPECT_NE(screen->noticeText().find("; the previous file is kept"), std::string::npos);
@@ -95,5 +95,5 @@ TEST_F(StateFileOnScreen, AFailedSaveIsShownForFiveSecondsExceptInAScreensaver) 
     ASSERT_TRUE(screensaver.load());
     screensaver.saveState();
     EXPECT_TRUE(screensaver.noticeText().empty()) << "a screensaver only logs";
-    rmdir(GameState::STATE_PATH);
+    rmdir(StateFileStore::PATH);
 }

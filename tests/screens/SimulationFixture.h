@@ -3,6 +3,7 @@
 #pragma once
 
 #include "screens/GameState.h"
+#include "screens/StateFileStore.h"
 #include "screens/PanelLayout.h"
 #include "tests/screens/ScreenEvents.h"
 #include "tests/support/FieldChecks.h"
@@ -22,12 +23,12 @@ public:
     static constexpr int SLIDER_CENTRE_Y = PanelLayout::SLIDER_Y + PanelLayout::SLIDER_HEIGHT / 2;
 
     void SetUp() override {
-        std::remove(GameState::STATE_PATH);
+        std::remove(StateFileStore::PATH);
         screenServices().random.seed(1234);
         screen = std::make_unique<GameState>(screenServices().context());
         ASSERT_TRUE(screen->load());
     }
-    void TearDown() override { std::remove(GameState::STATE_PATH); }
+    void TearDown() override { std::remove(StateFileStore::PATH); }
 
     void move(int x, int y) {
         const SDL_MouseMotionEvent event = motionTo(x, y);

@@ -10,7 +10,11 @@
 class ScriptedInput : public InputSource {
 public:
     Uint32 ticks() override { return now; }
-    void wait(Uint32 milliseconds) override { slept += milliseconds; }
+    void beginPass() override { passStart = now; }
+    void endPass() override {
+        if (now == passStart)
+            ++slept;
+    }
     bool poll(SDL_Event& event) override {
         if (events.empty())
             return false;
@@ -23,6 +27,8 @@ public:
     bool finished() const override { return done; }
 
     Uint32 now = 0;
+    Uint32 passStart = 0;
+    /// Milliseconds the passes waited: one after each pass in which no time passed.
     Uint32 slept = 0;
     std::deque<SDL_Event> events;
     Uint8 keys[SDLK_LAST] = {};
