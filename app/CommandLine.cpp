@@ -53,7 +53,9 @@ bool CommandLine::parseFlag(const std::string& word) {
                                                    {"--sound", &sound},
                                                    {"--help", &help},
                                                    {"--version", &version},
-                                                   {"--autopilot", &autopilot}};
+                                                   {"--autopilot", &autopilot},
+                                                   {"--play-on", &playOn},
+                                                   {"--share", &share}};
     for (const auto& [name, flag] : flags) {
         if (word == name) {
             *flag = true;
@@ -66,7 +68,8 @@ bool CommandLine::parseFlag(const std::string& word) {
 std::string* CommandLine::pathOption(const std::string& word) {
     const std::pair<const char*, std::string*> options[] = {
         {"--window-id", &windowId}, {"--record", &recordPath}, {"--replay", &replayPath},
-        {"--screenshot", &screenshotPath}, {"--wav", &wavPath}, {"--video", &videoPath}};
+        {"--screenshot", &screenshotPath}, {"--wav", &wavPath}, {"--video", &videoPath},
+        {"--replay-saves", &replaySavesPath}};
     for (const auto& [name, path] : options) {
         if (word == name)
             return path;
@@ -117,6 +120,20 @@ bool CommandLine::checkCombinations(std::string& reason) {
         reason = "--autopilot and --replay cannot be used together";
         return false;
     }
+    if ((playOn || !replaySavesPath.empty()) && replayPath.empty()) {
+        reason = "--play-on and --replay-saves go with --replay";
+        return false;
+    }
+    if (playOn && (!videoPath.empty() || !wavPath.empty() || screensaver)) {
+        reason = "--play-on goes on live after the replay: it takes no --video, --wav, --root or "
+                 "--window-id";
+        return false;
+    }
+    if (share && (!recordPath.empty() || (!replayPath.empty() && !playOn))) {
+        reason = "--share keeps a live run's jam: it takes no --record, and --replay only with "
+                 "--play-on";
+        return false;
+    }
     if (screenshotPath.empty() != (frames == 0)) {
         reason = "--screenshot and --frames go together";
         return false;
@@ -150,7 +167,13 @@ const char* CommandLine::usage() {
            "  --fps N              draw at most N frames a second (the simulation and the\n"
            "                       sound keep their pace)\n"
            "  --record FILE        record the run's timing and input to FILE\n"
-           "  --replay FILE        replay a recording instead of real input; quits at its end\n"
+           "  --replay FILE        replay a recording (or a link to one, or a file holding the\n"
+           "                       link) instead of real input; quits at its end\n"
+           "  --play-on            with --replay: show the replay at its pace, then go on live\n"
+           "  --replay-saves FILE  with --replay: where the replayed run's saves go (default\n"
+           "                       state.dat in the working directory)\n"
+           "  --share              keep the jam (from the start or the last clear of the field)\n"
+           "                       for a link, as the page's Share button does\n"
            "  --screenshot FILE    with --frames N: after N drawn frames, save the window as\n"
            "  --frames N           a PNG and quit\n"
            "  --wav FILE           also write the sound to a WAV file (44.1 kHz, 16-bit stereo);\n"

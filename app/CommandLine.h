@@ -10,7 +10,10 @@
 struct CommandLine {
     std::optional<uint32_t> seed;  ///< --seed N: both random generators start from N
     std::string recordPath;        ///< --record FILE
-    std::string replayPath;        ///< --replay FILE
+    std::string replayPath;        ///< --replay FILE (or a link)
+    bool playOn = false;           ///< --play-on: after the replay the player goes on
+    std::string replaySavesPath;   ///< --replay-saves FILE: where a replay's saves go
+    bool share = false;            ///< --share: keep the jam for a link (the page's Share)
     std::string screenshotPath;    ///< --screenshot FILE (with --frames N)
     int frames = 0;                ///< --frames N
     int fps = 0;                   ///< --fps N: at most N frames a second (0: no limit)

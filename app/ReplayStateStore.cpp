@@ -4,8 +4,9 @@
 
 using Access = InputRecording::StateAccess;
 
-ReplayStateStore::ReplayStateStore(std::vector<Access> recorded, StateStore& real, bool through)
-    : accesses(std::move(recorded)), store(real), writesThrough(through) {}
+ReplayStateStore::ReplayStateStore(std::vector<Access> recorded, StateStore& player,
+                                   StateStore* saves)
+    : accesses(std::move(recorded)), store(player), replaySaves(saves) {}
 
 const Access* ReplayStateStore::take(Access::Kind kind) {
     if (next < accesses.size() && accesses[next].kind == kind)
@@ -40,7 +41,7 @@ bool ReplayStateStore::write(const SavedState& state, std::string& reason) {
     }
     known = StateFile::encode(state);
     std::string problem;
-    if (writesThrough && !store.write(state, problem) && failure.empty())
+    if (replaySaves && !replaySaves->write(state, problem) && failure.empty())
         failure = "the replay could not save state.dat: " + problem;
     return true;
 }

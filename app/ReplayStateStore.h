@@ -1,7 +1,8 @@
 // "state.dat" in a replayed run: reads give what the recorded run read and writes end as its
-// did, whatever lies in the folder. Writes the recorded run made go on to the real store too
-// (when asked), so a replay leaves the file its run saved. Once handed over (the recording has
-// ended and the player goes on), every access goes to the real store.
+// did, whatever lies in the folder. The saves the recorded run made go on to a store of the
+// replay's saves (the working folder's state.dat on the desktop), so a replay leaves the file
+// its run saved. Once handed over (the recording has ended and the player goes on), every
+// access goes to the player's own store.
 #pragma once
 
 #include "input/InputRecording.h"
@@ -12,9 +13,10 @@
 
 class ReplayStateStore : public StateStore {
 public:
-    /// Repeats `accesses`; writes go on to `store` if `writesThrough`.
-    ReplayStateStore(std::vector<InputRecording::StateAccess> accesses, StateStore& store,
-                     bool writesThrough);
+    /// Repeats `accesses`, passing the saves on to `replaySaves` (if any); after the hand-over
+    /// the accesses go to `playerStore`.
+    ReplayStateStore(std::vector<InputRecording::StateAccess> accesses, StateStore& playerStore,
+                     StateStore* replaySaves);
 
     bool read(std::vector<uint8_t>& bytes, bool& missing, std::string& reason) override;
     bool write(const SavedState& state, std::string& reason) override;
@@ -30,7 +32,7 @@ private:
 
     std::vector<InputRecording::StateAccess> accesses;
     StateStore& store;
-    bool writesThrough;
+    StateStore* replaySaves;
     bool handedOver = false;
     size_t next = 0;
     /// What the replayed run last read or wrote.

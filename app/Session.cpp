@@ -1,6 +1,7 @@
 #include "app/Session.h"
 
 #include "app/GameApp.h"
+#include "platform/Platform.h"
 #include "screens/GameState.h"
 #include "platform/Platform.h"
 #include "platform/WindowSize.h"
@@ -44,9 +45,15 @@ bool Session::prepareReplay(std::string& reason) {
             reason = options.replayPath + " carries its own seeds: replay it without --seed";
             return false;
         }
-        // Saves go on to the working folder, so a replay leaves the file its run saved.
-        replayStore = std::make_unique<ReplayStateStore>(replayed.stateAccesses, workingFolder,
-                                                         true);
+        if (!options.replaySavesPath.empty())
+            replaySaves = std::make_unique<StateFileStore>(options.replaySavesPath);
+        replayStore = std::make_unique<ReplayStateStore>(
+            replayed.stateAccesses, workingFolder,
+            replaySaves ? replaySaves.get() : &workingFolder);
+    } else if (options.playOn) {
+        reason = options.replayPath + " is an old recording, which does not carry its start: "
+                 "only a new one can be played on from";
+        return false;
     }
     replayer = std::make_unique<InputReplayer>(replayed);
     if (options.videoPath.empty() && options.wavPath.empty())
@@ -58,16 +65,18 @@ bool Session::prepareReplay(std::string& reason) {
 }
 
 bool Session::attach(GameApp& app, std::string& reason) {
-    if (replayer)
-        attachReplay(app);
-    else if (!attachLiveInput(app, reason))
-        return false;
+    InputSource* input = replayer ? replayInput(app) : liveInput();
+    StateStore* store = replayStore ? static_cast<StateStore*>(replayStore.get()) : &workingFolder;
     if (options.seed)
         app.setSeed(*options.seed);
-    if (replayStore) {
+    if (replayStore)
         app.setSeeds(replayed.start.particleSeed, replayed.start.tintSeed);
-        app.setStateStore(*replayStore);
+    if (recordingFile || options.share) {
+        input = record(app, *input, *store);
+        store = recordingStore.get();
     }
+    app.setInput(*input);
+    app.setStateStore(*store);
     app.setFrameLimit(options.fps);
     if (options.screensaver && !options.sound)
         app.setSoundDevice(false);
@@ -77,53 +86,119 @@ bool Session::attach(GameApp& app, std::string& reason) {
         app.setFrameObserver([this, &app] { onFrame(app); });
     if (!exporter && !options.wavPath.empty() && !capture.start(options.wavPath, reason))
         return false;
-    app.setPassObserver([this] { capture.drain(SDL_GetTicks()); });
+    app.setPassObserver([this, &app] {
+        capture.drain(SDL_GetTicks());
+        if (jamCutPending)
+            cutJam(app);
+    });
     return true;
 }
 
 void Session::started(GameApp& app) {
     GameState* screen = app.simulationScreen();
-    if (recorder && screen)
-        recorder->recording().start.settings = screen->runSettings(false);
-    if (replayStore && screen)
-        screen->adopt(replayed.start.settings);
-}
-
-bool Session::attachLiveInput(GameApp& app, std::string& reason) {
-    InputSource* input = &window;
-    if (options.autopilot) {
-        // Not a tick reading of the run's clock: a recording holds only the readings the loop
-        // takes.
-        const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
-        autopilot = std::make_unique<AutopilotInput>(
-            AutopilotPath(seed, WINDOW_WIDTH, WINDOW_HEIGHT), MODE_BUTTONS, *input);
-        input = autopilot.get();
-    }
-    if (recordingFile) {
-        // A recording carries its seeds: they are fixed before the run takes any reading.
-        const uint32_t seed = options.seed.value_or(SDL_GetTicks());
-        app.setSeed(seed);
-        recorder = std::make_unique<InputRecorder>(*input);
-        recorder->recording().start.particleSeed = seed;
-        recorder->recording().start.tintSeed = seed;
-        recordingStore = std::make_unique<RecordingStateStore>(workingFolder, *recorder);
-        app.setStateStore(*recordingStore);
-        input = recorder.get();
-    }
-    app.setInput(*input);
-    return true;
-}
-
-void Session::attachReplay(GameApp& app) {
-    if (!exporter) {
-        app.setInput(*replayer);
+    if (!screen)
         return;
+    if (replayStore)
+        screen->adopt(replayed.start.settings);
+    if (recorder && !replayStore)
+        recorder->recording().start.settings = screen->runSettings(false);
+}
+
+InputSource* Session::liveInput() {
+    if (!options.autopilot)
+        return &window;
+    // Not a tick reading of the run's clock: a recording holds only the readings the loop takes.
+    const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
+    autopilot = std::make_unique<AutopilotInput>(AutopilotPath(seed, WINDOW_WIDTH, WINDOW_HEIGHT),
+                                                 MODE_BUTTONS, window);
+    return autopilot.get();
+}
+
+InputSource* Session::replayInput(GameApp& app) {
+    if (options.playOn) {
+        handOver = std::make_unique<HandOverInput>(*replayer, window,
+                                                   [this] { replayStore->handOver(); });
+        return handOver.get();
     }
+    if (!exporter)
+        return replayer.get();
     app.setSoundDevice(false);
     exportingReplay = std::make_unique<ExportingReplay>(*replayer, *exporter, app);
-    app.setInput(*exportingReplay);
     app.setFrameObserver([output = exporter.get()] { output->pictureDrawn(); });
+    return exportingReplay.get();
 }
+
+InputSource* Session::record(GameApp& app, InputSource& input, StateStore& store) {
+    recorder = std::make_unique<InputRecorder>(input);
+    InputRecording::Start& start = recorder->recording().start;
+    if (replayStore) {
+        // Played on from a replay: the jam goes on from the replayed one's start.
+        start = replayed.start;
+    } else {
+        // A recording carries its seeds: they are fixed before the run takes any reading.
+        start.particleSeed = start.tintSeed = options.seed.value_or(SDL_GetTicks());
+        app.setSeed(start.particleSeed);
+    }
+    recordingStore = std::make_unique<RecordingStateStore>(store, *recorder);
+    if (options.share) {
+        sharingSession = this;
+        app.setFieldClearedObserver([this] { jamCutPending = true; });
+    }
+    return recorder.get();
+}
+
+void Session::cutJam(GameApp& app) {
+    jamCutPending = false;
+    const GameState* screen = app.simulationScreen();
+    if (!screen)
+        return;
+    // The jam starts over from the field just cleared, with the settings as they are. Its
+    // replay enters the simulation screen as any run does: that first read of state.dat
+    // finds none, and then the settings give the field.
+    InputRecording::Start start = recorder->recording().start;
+    start.settings = screen->runSettings(true);
+    recorder->restart(start);
+    InputRecording::StateAccess none;
+    none.outcome = InputRecording::StateAccess::Outcome::Missing;
+    recorder->noteStateAccess(none);
+}
+
+bool Session::passDue(int passesRun) {
+    if (!handOver || handOver->live() || replayer->usedUp())
+        return passesRun == 0;
+    // A replay the player goes on from is shown at its recorded pace.
+    const Uint32 now = SDL_GetTicks();
+    if (!paceStarted) {
+        paceStarted = true;
+        paceStart = now;
+        paceOrigin = replayer->upcomingReading();
+    }
+    return passesRun < MAX_PASSES_AT_ONCE &&
+           replayer->upcomingReading() - paceOrigin <= now - paceStart;
+}
+
+Session* Session::sharing() { return sharingSession; }
+
+std::string Session::jamLink(const std::string& page) {
+    return recorder->recording().link(page);
+}
+
+Uint32 Session::jamMilliseconds() {
+    const InputRecording& jam = recorder->recording();
+    return jam.finalTicks() - jam.firstTicks();
+}
+
+bool Session::writeJam(const std::string& path, std::string& reason) {
+    const std::vector<uint8_t> bytes = recorder->recording().encode();
+    FileHandle file = openFile(path, "wb");
+    if (file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+        closeChecked(file))
+        return true;
+    reason = "cannot write " + path + ": " + std::strerror(errno);
+    return false;
+}
+
+bool Session::replaying() const { return handOver && !handOver->live(); }
 
 void Session::onFrame(GameApp& app) {
     if (++framesDrawn != options.frames)

@@ -9,6 +9,7 @@
 #include "app/ReplayStateStore.h"
 #include "export/ReplayExport.h"
 #include "input/AutopilotInput.h"
+#include "input/HandOverInput.h"
 #include "input/InputRecorder.h"
 #include "input/InputReplayer.h"
 #include "input/WindowInput.h"
@@ -32,17 +33,37 @@ public:
     /// "state.dat" store, frame and pass observers, and the sound capture or export; false
     /// with a reason.
     bool attach(GameApp& app, std::string& reason);
-    /// After the application's init: a recording notes the settings the run starts with, a
-    /// replay takes those it recorded.
+    /// After the application's init: a replay takes the settings it recorded, a recording notes
+    /// those the run starts with.
     void started(GameApp& app);
+    /// Whether the main loop is to run another pass now, after `passesRun` in this turn: one a
+    /// turn, but a replay the player goes on from runs the passes its recording holds up to now.
+    bool passDue(int passesRun);
     /// Finishes the recording, the capture, the export and the screenshot check after the
     /// run of `app`; false with a reason if any of them failed.
     bool finish(GameApp& app, std::string& reason);
 
+    /// The session that keeps its jam for a link (--share); null if none.
+    static Session* sharing();
+    /// A link to `page` carrying the jam: from the start or the last clear of the field.
+    std::string jamLink(const std::string& page);
+    /// How long the jam is, from its first tick reading to its last.
+    Uint32 jamMilliseconds();
+    /// Writes the jam as a recording file; false with a reason naming it.
+    bool writeJam(const std::string& path, std::string& reason);
+    /// Whether a replay the player goes on from is still playing.
+    bool replaying() const;
+
 private:
+    /// The most passes a turn of the main loop runs to catch up with a replay's pace.
+    static constexpr int MAX_PASSES_AT_ONCE = 240;
+    static inline Session* sharingSession = nullptr;
+
     bool prepareReplay(std::string& reason);
-    void attachReplay(GameApp& app);
-    bool attachLiveInput(GameApp& app, std::string& reason);
+    InputSource* liveInput();
+    InputSource* replayInput(GameApp& app);
+    InputSource* record(GameApp& app, InputSource& input, StateStore& store);
+    void cutJam(GameApp& app);
     void onFrame(GameApp& app);
     bool finishRecording(std::string& reason);
     std::string replayProblem() const;
@@ -59,7 +80,13 @@ private:
     /// A replayed run's input, with the export made along it.
     InputRecording replayed;
     std::unique_ptr<InputReplayer> replayer;
+    std::unique_ptr<StateFileStore> replaySaves;
     std::unique_ptr<ReplayStateStore> replayStore;
+    std::unique_ptr<HandOverInput> handOver;
+    bool paceStarted = false;
+    Uint32 paceStart = 0;
+    Uint32 paceOrigin = 0;
+    bool jamCutPending = false;
     std::unique_ptr<ReplayExport> exporter;
     std::unique_ptr<ExportingReplay> exportingReplay;
     AudioCapture capture;

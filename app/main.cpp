@@ -92,10 +92,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     session.started(*app);
-    const auto runPass = [] {
+    const auto runPass = [&session] {
         if (!app->isRunning())
             return false;
-        app->runPass();
+        int passes = 0;
+        while (app->isRunning() && session.passDue(passes)) {
+            app->runPass();
+            ++passes;
+        }
+        // A replay shown at its pace waits for its next pass.
+        if (passes == 0)
+            waitMilliseconds(1);
         return true;
     };
     return runMainLoop(runPass, [&session] {

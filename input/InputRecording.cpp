@@ -4,6 +4,7 @@
 #include "io/ByteReader.h"
 #include "io/FileHandle.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -11,6 +12,8 @@ namespace {
 constexpr char MAGIC[4] = {'Q', 'R', 'E', 'C'};
 /// A link longer than this holds more than any recording the limits allow.
 constexpr size_t MAX_LINK_LENGTH = 64 * 1024 * 1024;
+
+bool isReading(const InputRecording::Entry& entry) { return !entry.isEvent; }
 
 bool isRecordedType(Uint32 type) {
     switch (type) {
@@ -29,6 +32,16 @@ bool isRecordedType(Uint32 type) {
 
 bool InputRecording::isRecorded(const SDL_Event& event) {
     return isRecordedType(event.type);
+}
+
+Uint32 InputRecording::firstTicks() const {
+    const auto first = std::find_if(entries.begin(), entries.end(), isReading);
+    return first == entries.end() ? 0 : first->ticks;
+}
+
+Uint32 InputRecording::finalTicks() const {
+    const auto last = std::find_if(entries.rbegin(), entries.rend(), isReading);
+    return last == entries.rend() ? 0 : last->ticks;
 }
 
 bool InputRecording::decode(const std::vector<uint8_t>& bytes, InputRecording& recording,

@@ -84,6 +84,9 @@ public:
     static bool isRecorded(const SDL_Event& event);
     /// Whether the recording carries its seeds, settings and "state.dat" (version 2).
     bool carriesStart() const { return version >= VERSION; }
+    /// The first and last tick readings; 0 for a recording without any.
+    Uint32 firstTicks() const;
+    Uint32 finalTicks() const;
 
     /// The bytes of a version-2 file.
     std::vector<uint8_t> encode() const;

@@ -71,7 +71,6 @@ struct Context {
 
 class Writer {
 public:
-    static constexpr bool READS = false;
     Models models;
 
     void number(NumberModel& model, uint32_t& value) { model.write(out, value); }
@@ -94,7 +93,6 @@ private:
 
 class Reader {
 public:
-    static constexpr bool READS = true;
     Models models;
 
     Reader(const uint8_t* data, size_t size) : in(data, size) {}
@@ -228,13 +226,14 @@ bool transferAccess(Coder& coder, InputRecording::StateAccess& access,
     return true;
 }
 
-/// A position told against `predicted`; false when it leaves SDL's 16-bit range.
-template <class Coder>
-bool position(Coder& coder, NumberModel& model, int32_t predicted, Uint16& value) {
+/// A position (16 bits in SDL 1.2, wider in the browser's SDL) told against `predicted`; false
+/// when it leaves the 16-bit range.
+template <class Coder, class Position>
+bool position(Coder& coder, NumberModel& model, int32_t predicted, Position& value) {
     int32_t offset = static_cast<int32_t>(value) - predicted;
     coder.signedNumber(model, offset);
     const int64_t decoded = static_cast<int64_t>(predicted) + offset;
-    value = static_cast<Uint16>(decoded);
+    value = static_cast<Position>(decoded);
     return decoded >= 0 && decoded <= 0xFFFF;
 }
 

@@ -6,8 +6,8 @@ namespace {
 bool isReading(const InputRecording::Entry& entry) { return !entry.isEvent; }
 } // namespace
 
-InputReplayer::InputReplayer(const InputRecording& recording)
-    : entries(recording.entries), passEdgeReadings(!recording.carriesStart()) {}
+InputReplayer::InputReplayer(const InputRecording& replayed)
+    : recording(replayed), passEdgeReadings(!replayed.carriesStart()) {}
 
 Uint32 InputReplayer::ticks() {
     if (next < entries.size() && entries[next].isEvent) {
@@ -36,14 +36,10 @@ Uint32 InputReplayer::peekTicks() const {
     return next < entries.size() && isReading(entries[next]) ? entries[next].ticks : lastTicks;
 }
 
-Uint32 InputReplayer::firstTicks() const {
-    const auto first = std::find_if(entries.begin(), entries.end(), isReading);
-    return first == entries.end() ? 0 : first->ticks;
-}
-
-Uint32 InputReplayer::finalTicks() const {
-    const auto last = std::find_if(entries.rbegin(), entries.rend(), isReading);
-    return last == entries.rend() ? 0 : last->ticks;
+Uint32 InputReplayer::upcomingReading() const {
+    const auto reading = std::find_if(entries.begin() + static_cast<std::ptrdiff_t>(next),
+                                      entries.end(), isReading);
+    return reading == entries.end() ? lastTicks : reading->ticks;
 }
 
 bool InputReplayer::poll(SDL_Event& event) {

@@ -23,13 +23,18 @@ public:
     void endPass() override;
     /// Whether the passes take readings of their own (see beginPass).
     bool readsAtPassEdges() const { return passEdgeReadings; }
+    /// True once every entry has been taken.
+    bool usedUp() const { return next == entries.size(); }
     /// The tick count the last ticks() call returned.
     Uint32 lastReading() const { return lastTicks; }
     /// The tick count the next reading gives, without taking it.
     Uint32 peekTicks() const;
     /// The recording's first and last tick readings; 0 for a recording without any.
-    Uint32 firstTicks() const;
-    Uint32 finalTicks() const;
+    Uint32 firstTicks() const { return recording.firstTicks(); }
+    Uint32 finalTicks() const { return recording.finalTicks(); }
+    /// The next tick reading the recording holds, past any events before it; the last one
+    /// taken at the end.
+    Uint32 upcomingReading() const;
     /// The next recorded event, if the recording has one before its next tick reading.
     /// Real events are discarded, but closing the window (or Ctrl-C, which SDL turns into a
     /// quit event) still ends the replay.
@@ -46,7 +51,8 @@ public:
     bool outOfStep() const { return lostStep; }
 
 private:
-    std::vector<InputRecording::Entry> entries;
+    InputRecording recording;
+    const std::vector<InputRecording::Entry>& entries = recording.entries;
     bool passEdgeReadings;
     size_t next = 0;
     Uint32 lastTicks = 0;

@@ -169,7 +169,7 @@ TEST(InputRecording, CarriesItsStartStateAccessesAndEveryEventThroughFileAndLink
     InputRecording fromLink;
     ASSERT_TRUE(InputRecording::decodeLink("See this: " + link + "\n", fromLink, reason)) << reason;
     EXPECT_TRUE(RecordingChecks::sameRecording(jam, fromLink));
-    for (const std::string bad : {std::string("no link"), link.substr(0, link.size() - 1) + "*",
+    for (const std::string& bad : {std::string("no link"), link.substr(0, link.size() - 1) + "*",
                                   link.substr(0, link.size() - 5)}) {
         reason.clear();
         EXPECT_FALSE(InputRecording::decodeLink(bad, fromLink, reason)) << bad;

@@ -5,9 +5,9 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { pageMapping, panelLayout, waitForPasses } from '../../web/browser.mjs';
+import { panelLayout, waitForPasses } from '../../web/browser.mjs';
 import { LIMIT, REPO, STATE_FILE_SIZE, band, clickAt, detail, keptStateFile, loudestSound, openGame, recordSound, sliderRow,
-         useSite, waitForKeptSave } from './support.mjs';
+         touch, useSite, waitForKeptSave } from './support.mjs';
 
 const DEVICES = [
   { name: 'phone upright', viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
@@ -18,20 +18,6 @@ const DEVICES = [
 const panel = panelLayout();
 
 const web = useSite();
-
-/// Real touches: `frames` is a list of finger lists, each finger a program pixel [x, y]; the
-/// first starts the touch, the others move it, then every finger lifts.
-async function touch(page, frames) {
-  const cdp = await page.context().newCDPSession(page);
-  const toPage = await pageMapping(page);
-  const send = (type, fingers) => cdp.send('Input.dispatchTouchEvent', {
-    type, touchPoints: fingers.map((finger, id) => ({ ...toPage(...finger), id })),
-  });
-  for (let frame = 0; frame < frames.length; ++frame)
-    await send(frame === 0 || frames[frame].length > frames[frame - 1].length ? 'touchStart' : 'touchMove', frames[frame]);
-  await send('touchEnd', []);
-  await cdp.detach();
-}
 
 /// The brush radius as the panel's Save button writes it to state.dat (offset 1).
 async function savedBrushRadius(page, press) {

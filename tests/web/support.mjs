@@ -4,7 +4,7 @@ import { after, before } from 'node:test';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { launchBrowser, pagePoint, serveFolder, waitForPasses } from '../../web/browser.mjs';
+import { launchBrowser, pageMapping, pagePoint, serveFolder, waitForPasses } from '../../web/browser.mjs';
 
 export const REPO = fileURLToPath(new URL('../..', import.meta.url));
 export const LIMIT = 180_000; // for waits on the program: software WebGL on a busy machine is slow
@@ -28,9 +28,9 @@ export function useSite() {
   return run;
 }
 
-/// Opens the page in `context` with the program's options and waits for its first frames.
-/// The returned page collects every console error, warning and uncaught exception in `problems`.
-export async function openGame(context, site, args = '') {
+/// A new page of `context` that collects every console error, warning and uncaught exception
+/// in `problems`.
+export async function newWatchedPage(context) {
   const page = await context.newPage();
   page.problems = [];
   page.on('console', message => {
@@ -39,6 +39,13 @@ export async function openGame(context, site, args = '') {
       page.problems.push(text);
   });
   page.on('pageerror', error => page.problems.push(error.message));
+  return page;
+}
+
+/// Opens the page in `context` with the program's options and waits for its first frames.
+/// The returned page collects every console error, warning and uncaught exception in `problems`.
+export async function openGame(context, site, args = '') {
+  const page = await newWatchedPage(context);
   await page.goto(site + (args ? '?args=' + encodeURIComponent(args) : ''));
   await waitForPasses(page, 5, LIMIT);
   return page;
@@ -113,4 +120,18 @@ export async function waitForKeptSave(page) {
       throw new Error('no state.dat was kept in the browser');
     await waitForPasses(page, 1, LIMIT);
   }
+}
+
+/// Real touches: `frames` is a list of finger lists, each finger a program pixel [x, y]; the
+/// first starts the touch, the others move it, then every finger lifts.
+export async function touch(page, frames) {
+  const cdp = await page.context().newCDPSession(page);
+  const toPage = await pageMapping(page);
+  const send = (type, fingers) => cdp.send('Input.dispatchTouchEvent', {
+    type, touchPoints: fingers.map((finger, id) => ({ ...toPage(...finger), id })),
+  });
+  for (let frame = 0; frame < frames.length; ++frame)
+    await send(frame === 0 || frames[frame].length > frames[frame - 1].length ? 'touchStart' : 'touchMove', frames[frame]);
+  await send('touchEnd', []);
+  await cdp.detach();
 }
