@@ -240,7 +240,7 @@ std::string Session::replayProblem() const {
 
 bool Session::finish(GameApp& app, std::string& reason) {
     std::string problem;
-    if (recorder && !finishRecording(problem))
+    if (recordingFile && !finishRecording(problem))
         reason = problem;
     const std::string replayFault = replayProblem();
     if (!replayFault.empty())

@@ -5,11 +5,14 @@ HandOverInput::HandOverInput(InputReplayer& replayed, InputSource& liveInput,
     : replay(replayed), liveSource(liveInput), handedOver(std::move(onHandOver)) {}
 
 Uint32 HandOverInput::ticks() {
-    return over ? liveSource.ticks() + offset : replay.ticks();
+    if (over)
+        return liveSource.ticks() + offset;
+    // What the recording holds after the end of its run is left unread.
+    return replayEnded ? replay.lastReading() : replay.ticks();
 }
 
 void HandOverInput::beginPass() {
-    if (!over && replay.usedUp() && !finished()) {
+    if (!over && (replay.usedUp() || replayEnded) && !finished()) {
         over = true;
         offset = replay.lastReading() - liveSource.ticks();
         if (handedOver)
@@ -20,7 +23,20 @@ void HandOverInput::beginPass() {
 
 void HandOverInput::endPass() { source().endPass(); }
 
-bool HandOverInput::poll(SDL_Event& event) { return source().poll(event); }
+bool HandOverInput::poll(SDL_Event& event) {
+    if (over)
+        return liveSource.poll(event);
+    if (replayEnded || !replay.poll(event))
+        return false;
+    replayEnded = endsTheRun(event);
+    return !replayEnded;
+}
+
+bool HandOverInput::endsTheRun(const SDL_Event& event) {
+    const bool escape = event.type == SDL_KEYDOWN && (event.key.keysym.sym == SDLK_ESCAPE ||
+                                                      replay.keyState()[SDLK_ESCAPE] != 0);
+    return escape || event.type == SDL_QUIT;
+}
 
 const Uint8* HandOverInput::keyState() { return source().keyState(); }
 

@@ -1,6 +1,6 @@
 // A replay the player goes on from: the recorded readings and events until the recording is
-// used up, then the live source's, its clock shifted to go on from the last recorded reading
-// so the run does not jump.
+// used up or comes to what ended its run (Escape, or closing the window), then the live
+// source's, its clock shifted to go on from the last recorded reading so the run does not jump.
 #pragma once
 
 #include "input/InputReplayer.h"
@@ -28,10 +28,13 @@ public:
 
 private:
     InputSource& source() { return over ? liveSource : replay; }
+    bool endsTheRun(const SDL_Event& event);
 
     InputReplayer& replay;
     InputSource& liveSource;
     std::function<void()> handedOver;
     bool over = false;
+    /// The replay came to the event that ended its run.
+    bool replayEnded = false;
     Uint32 offset = 0;
 };

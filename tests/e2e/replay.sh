@@ -2,7 +2,7 @@
 # Record a run with real X input (stir, panel clicks, Save) from a stirred state.dat with a
 # seed, then replay it without the seed: in an empty folder and in one holding another
 # state.dat, from the file and from a link, every replay saves the recorded state.dat and
-# renders the same screenshot. A seed other than the recording's, an old recording replayed
+# renders the same screenshot; so does the jam kept from an earlier build. A seed other than the recording's, an old recording replayed
 # with a seed it was not made with, and bad recordings are refused with a reason.
 set -euo pipefail
 source "$(dirname "$0")/../harness.bash"
@@ -42,6 +42,12 @@ echo "$link" >"$WORK_DIR/link.txt"
 run_expecting 0 "$WORK_DIR/link-file" w --replay "$WORK_DIR/link.txt"
 cmp -s "$WORK_DIR/state.dat" "$WORK_DIR/link-file/state.dat" \
     || fail "the replay of a file holding the link saved a different state.dat"
+
+# A jam recorded by an earlier build (with --seed 5, from the golden state.dat, ended with Save)
+# still replays to the file it saved.
+jam="$REPO_ROOT/tests/e2e/jam"
+run_expecting 0 "$WORK_DIR/kept-jam" w --replay "$jam/jam.rec"
+cmp -s "$jam/state.dat" "$WORK_DIR/kept-jam/state.dat" || fail "the kept jam saved a different state.dat"
 
 # How many frames the recording holds depends on how fast the recorded run drew. The shots take
 # the last one.

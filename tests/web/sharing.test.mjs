@@ -1,11 +1,14 @@
 // Sharing a jam: played with real mouse or touch events and ended with Save, it is shared as a
 // link; the link opened in a fresh browser replays to the sharer's state.dat bytes (the jam's
 // saves kept apart), in a browser holding its own save that save keeps its bytes, and a
-// damaged link says why and plays nothing. Needs build-web and build/ (scripts/web test).
+// damaged link says why and plays nothing. A jam the desktop recorded opens on the page.
+// Needs build-web and build/ (scripts/web test).
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
 import { panelLayout, waitForPasses } from '../../web/browser.mjs';
-import { LIMIT, clickAt, keptStateFile, newWatchedPage, openGame, readStateFile, touch, useSite, waitForKeptSave } from './support.mjs';
+import { LIMIT, REPO, clickAt, keptStateFile, newWatchedPage, openGame, readStateFile, touch, useSite, waitForKeptSave } from './support.mjs';
 
 const panel = panelLayout();
 const web = useSite();
@@ -94,6 +97,19 @@ for (const [device, options, stir, press] of [
       await context.close();
   });
 }
+
+test('a jam recorded by the desktop program opens on the page and saves the desktop\'s state.dat', async () => {
+  const context = await web.browser.newContext();
+  const page = await openGame(context, web.site);
+  await Promise.all([
+    page.waitForNavigation({ timeout: LIMIT }),
+    page.setInputFiles('#open-jam', path.join(REPO, 'tests/e2e/jam/jam.rec')),
+  ]);
+  await page.locator('#message').filter({ hasText: 'The shared jam has ended' })
+    .waitFor({ state: 'visible', timeout: LIMIT });
+  assert.deepEqual(await jamSaves(page), Array.from(fs.readFileSync(path.join(REPO, 'tests/e2e/jam/state.dat'))));
+  await context.close();
+});
 
 test('a damaged link says why and plays nothing', async () => {
   const context = await web.browser.newContext();

@@ -10,7 +10,8 @@
 #   sound device that cannot be opened: "Couldn't open audio" and the run goes on; --video
 #   says it is not there;
 # - the offline WAV of the golden replay against the Linux build's (largest sample difference);
-#   a recording made on Windows replays on Linux;
+#   a recording made on Windows replays on Linux; a jam recorded on Linux (with --seed, from a
+#   stirred state.dat, ended with Save) replays without the seed to Linux's state.dat;
 # - the screensaver (Quillomer.scr) on a screen wider than the picture: /s letterboxed and
 #   black beside, ended by a key and by a 50-pixel move but not by a 2-pixel one, its log
 #   without and with sound chosen (no sound device: no box); /c's dialog keeps a choice that
@@ -286,6 +287,17 @@ in_wine "$dir" "$program_folder/quillomer.exe" w --record "$dir/$LATIN.rec" --fr
 (cd "$WORK/wav-linux" && timeout 300 "$linux_build/quillomer" w --replay "$dir/$LATIN.rec" \
     >"$dir/linux.log" 2>&1) || fail "the recording does not replay on Linux: $(cat "$dir/linux.log")"
 echo "recorded $(stat -c %s "$dir/$LATIN.rec") bytes, which replay on Linux"
+
+echo "-- a jam recorded on Linux"
+# Made with --seed 5 from a stirred state.dat and ended with Save: it replays without the seed
+# in an empty folder to Linux's state.dat.
+dir="$runs/jam"
+mkdir -p "$dir"
+cp "$REPO_ROOT/tests/e2e/jam/jam.rec" "$dir/$CJK.rec"
+in_wine "$dir" "$program_folder/quillomer.exe" w --replay "$dir/$CJK.rec" >"$dir/log" 2>&1 \
+    || fail "the jam does not replay: $(cat "$dir/log")"
+cmp -s "$REPO_ROOT/tests/e2e/jam/state.dat" "$dir/state.dat" || fail "the jam saved another state.dat"
+echo "the jam replayed without its seed to Linux's state.dat"
 
 echo "-- installer"
 setup="$windows_build/quillomer-$version-setup.exe"
