@@ -164,6 +164,8 @@ void Session::cutJam(GameApp& app) {
 }
 
 bool Session::passDue(int passesRun) {
+    if (exporter && !exporter->ready())
+        return false;
     if (!handOver || handOver->live() || replayer->usedUp())
         return passesRun == 0;
     // A replay the player goes on from is shown at its recorded pace.

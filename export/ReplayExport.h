@@ -46,6 +46,8 @@ public:
     /// from `sound` (null while no sound plays); false once writing has failed (finish then
     /// says why).
     bool advanceTo(Uint32 ticks, SoundControls* sound);
+    /// Whether the video takes more pictures now (the browser's encoder may be behind).
+    bool ready() { return !video || video->ready(); }
     /// Makes what is still due (the sound from `sound`) and completes the files; false with a
     /// reason if writing failed.
     bool finish(SoundControls* sound, std::string& reason);

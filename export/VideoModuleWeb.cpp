@@ -1,13 +1,11 @@
-// The browser build has no video module: an export of a video stops before it starts, saying
-// where clips are made.
+// The browser needs no module: its clips are encoded by the page (BrowserVideoWriter).
+#include "export/BrowserVideoWriter.h"
 #include "export/VideoModule.h"
 
 VideoModule::~VideoModule() = default;
 
-bool VideoModule::load(const std::filesystem::path&, std::string& reason) {
-    reason = "clips are made by the desktop program (quillomer w --replay FILE --video "
-             "clip.mp4); this page cannot make them";
-    return false;
-}
+bool VideoModule::load(const std::filesystem::path&, std::string&) { return true; }
 
-std::unique_ptr<VideoWriter> VideoModule::newWriter() const { return nullptr; }
+std::unique_ptr<VideoWriter> VideoModule::newWriter() const {
+    return std::make_unique<BrowserVideoWriter>();
+}

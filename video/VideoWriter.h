@@ -17,6 +17,9 @@ public:
     virtual bool addPicture(const uint8_t* rgb, std::string& reason) = 0;
     /// Adds `frames` interleaved stereo frames at 44.1 kHz; false with a reason.
     virtual bool addSound(const int16_t* samples, int frames, std::string& reason) = 0;
+    /// Whether it takes the next picture now: the browser's encoder, when behind, asks the
+    /// replay to wait.
+    virtual bool ready() { return true; }
     /// Completes the file and gives it its name; false with a reason (and no file).
     virtual bool finish(std::string& reason) = 0;
 };

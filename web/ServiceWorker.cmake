@@ -1,7 +1,8 @@
 # Writes SITE/service-worker.js from TEMPLATE with a cache named after the build: the digest of
 # the page's files, so any change to them makes browsers fetch the new ones.
 set(digests "")
-foreach(file index.html index.js index.wasm index.data manifest.webmanifest icon.png icon-192.png icon-512.png)
+foreach(file index.html index.js index.wasm index.data manifest.webmanifest icon.png icon-192.png icon-512.png
+             mediabunny.js)
   file(SHA256 ${SITE}/${file} digest)
   string(APPEND digests ${digest})
 endforeach()

@@ -19,9 +19,12 @@ const jam = {
 // The address the link leads to: this page, without its options or fragment.
 const pageAddress = () => location.origin + location.pathname;
 
-if (!programWords.some(word => ['--replay', '--record', '--video'].includes(word)))
+const makingClip = query.has('clip') && jam.opened;
+if (!makingClip && !programWords.some(word => ['--replay', '--record', '--video'].includes(word)))
   programWords.push('--share');
-if (jam.opened) {
+if (makingClip) {
+  programWords.push('--replay', location.href, '--video', 'quillomer-jam.mp4');
+} else if (jam.opened) {
   programWords.push('--replay', location.href, '--play-on', '--replay-saves', JAM_SAVES);
   jam.replaying = true;
 }
@@ -77,6 +80,15 @@ document.getElementById('download-jam').addEventListener('click', function () {
   URL.revokeObjectURL(link.href);
 });
 
+// Save clip: the jam is rendered in a tab of its own (clip.js), this one plays on.
+document.getElementById('save-clip').addEventListener('click', function () {
+  if (!page.running)
+    return;
+  const link = Module['ccall']('quillomerJamLink', 'string', ['string'], [pageAddress()]);
+  const frames = Math.floor(Module['ccall']('quillomerJamMilliseconds', 'number', [], []) * 60 / 1000) + 1;
+  window.open(pageAddress() + '?clip=' + frames + link.slice(link.indexOf(JAM_MARK)), '_blank');
+});
+
 // A jam file (from Download jam or the desktop's --record) opens as its link would.
 function base64url(bytes) {
   let text = '';
@@ -94,7 +106,7 @@ document.getElementById('open-jam').addEventListener('change', async function (e
 });
 
 // A jam that cannot be replayed says why; the page offers to play without it.
-if (jam.opened) {
+if (jam.opened && !makingClip) {
   const reportExit = Module['onExit'];
   Module['onExit'] = function (code) {
     reportExit(code);

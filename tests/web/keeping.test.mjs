@@ -69,7 +69,7 @@ test('options the page cannot run are refused on the page with the reason', asyn
     ['w --bogus', /Quillomer stopped: unknown option --bogus\. Reload/],
     ['w --fps 0', /--fps needs a whole number from 1 to 1000, not '0'/],
     ['w --help', /Usage: quillomer \[w\|f\] \[options\]/],
-    ['w --replay /share/games/quillomer/demo.rec --video clip.mp4', /clips are made by the desktop program/],
+    ['w --replay /share/games/quillomer/demo.rec --video clip.mp4', /clips are made by the page's Save clip button/],
   ];
   for (const [args, expected] of cases) {
     const page = await context.newPage();

@@ -1,11 +1,14 @@
 // Sharing a jam: played with real mouse or touch events and ended with Save, it is shared as a
 // link; the link opened in a fresh browser replays to the sharer's state.dat bytes (the jam's
 // saves kept apart), in a browser holding its own save that save keeps its bytes, and a
-// damaged link says why and plays nothing. A jam the desktop recorded opens on the page.
+// damaged link says why and plays nothing. A jam the desktop recorded opens on the page. Save
+// clip makes an MP4 with the jam's frames and sound, as the desktop's export makes them.
 // Needs build-web and build/ (scripts/web test).
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { panelLayout, waitForPasses } from '../../web/browser.mjs';
 import { LIMIT, REPO, clickAt, keptStateFile, newWatchedPage, openGame, readStateFile, touch, useSite, waitForKeptSave } from './support.mjs';
@@ -108,6 +111,70 @@ test('a jam recorded by the desktop program opens on the page and saves the desk
   await page.locator('#message').filter({ hasText: 'The shared jam has ended' })
     .waitFor({ state: 'visible', timeout: LIMIT });
   assert.deepEqual(await jamSaves(page), Array.from(fs.readFileSync(path.join(REPO, 'tests/e2e/jam/state.dat'))));
+  await context.close();
+});
+
+/// The loudness of a sound file every 100 ms: its mono samples' root mean square.
+function loudness(file) {
+  const raw = execFileSync('ffmpeg', ['-v', 'error', '-i', file, '-f', 's16le', '-ac', '1', '-ar', '44100', '-'],
+                           { maxBuffer: 1 << 28 });
+  const samples = new Int16Array(raw.buffer, raw.byteOffset, raw.length >> 1);
+  const windows = [];
+  for (let start = 0; start + 4410 <= samples.length; start += 4410) {
+    let sum = 0;
+    for (let i = start; i < start + 4410; ++i)
+      sum += samples[i] * samples[i];
+    windows.push(Math.sqrt(sum / 4410));
+  }
+  return windows;
+}
+
+function correlation(a, b) {
+  const n = Math.min(a.length, b.length);
+  const mean = values => values.slice(0, n).reduce((sum, value) => sum + value, 0) / n;
+  const [meanA, meanB] = [mean(a), mean(b)];
+  let product = 0, squaresA = 0, squaresB = 0;
+  for (let i = 0; i < n; ++i) {
+    product += (a[i] - meanA) * (b[i] - meanB);
+    squaresA += (a[i] - meanA) ** 2;
+    squaresB += (b[i] - meanB) ** 2;
+  }
+  return product / Math.sqrt(squaresA * squaresB);
+}
+
+test('Save clip makes an MP4 of the jam with its frames and the sound of the desktop\'s export', async () => {
+  const context = await web.browser.newContext({ acceptDownloads: true });
+  const page = await openGame(context, web.site);
+  await stirWithMouse(page);
+  await page.waitForTimeout(1500); // a rest: the sound fades between two stirs
+  await stirWithMouse(page);
+  const [clipPage] = await Promise.all([context.waitForEvent('page'), page.click('#save-clip')]);
+  const started = Date.now();
+  const download = await clipPage.waitForEvent('download', { timeout: LIMIT });
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'quillomer-clip-'));
+  const clip = path.join(folder, 'clip.mp4');
+  await download.saveAs(clip);
+  const saved = (await clipPage.locator('#message').textContent()).replace('Download again', '').trim();
+  const madeIn = ((Date.now() - started) / 1000).toFixed(1);
+
+  // The desktop program exports the same jam from the clip's link.
+  fs.symlinkSync(path.join(REPO, 'data'), path.join(folder, 'data'));
+  const link = decodeURIComponent(clipPage.url());
+  execFileSync(path.join(REPO, 'build/quillomer'), ['w', '--replay', link, '--video', 'desktop.mp4', '--wav', 'desktop.wav'],
+               { cwd: folder, stdio: 'ignore', env: { ...process.env, SDL_AUDIODRIVER: 'dummy' } });
+  const probe = file => JSON.parse(execFileSync('ffprobe', ['-v', 'error', '-count_frames', '-show_streams', '-of', 'json', file]));
+  const [browserClip, desktopClip] = [probe(clip), probe(path.join(folder, 'desktop.mp4'))];
+  const stream = (info, type) => info.streams.find(found => found.codec_type === type);
+  assert.equal(stream(browserClip, 'video').codec_name, 'h264');
+  assert.equal(stream(browserClip, 'video').nb_read_frames, stream(desktopClip, 'video').nb_read_frames,
+               'the jam\'s frame count');
+  assert.ok(Math.abs(stream(browserClip, 'video').duration - stream(desktopClip, 'video').duration) < 0.05,
+            `the jam's length: ${stream(browserClip, 'video').duration} s, the desktop's ${stream(desktopClip, 'video').duration} s`);
+  const follows = correlation(loudness(clip), loudness(path.join(folder, 'desktop.wav')));
+  console.log(`${saved} (${madeIn} s to the download here); loudness against the desktop's WAV: ` +
+              `correlation ${follows.toFixed(3)}`);
+  assert.ok(follows > 0.9, `the clip's loudness follows the desktop's WAV (correlation ${follows.toFixed(3)})`);
+  fs.rmSync(folder, { recursive: true });
   await context.close();
 });
 
