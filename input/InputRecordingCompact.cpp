@@ -353,6 +353,8 @@ bool decodeEntries(Reader& reader, std::vector<InputRecording::Entry>& entries,
         if (kind == END || reader.failed())
             break;
         InputRecording::Entry entry;
+        // The transfer reads the fields before it writes them: all of the event starts as 0.
+        std::memset(&entry.event, 0, sizeof entry.event);
         if (kind > END || !transferEntry(reader, context, kind, entry) || reader.failed()) {
             reason = "it is damaged";
             return false;
