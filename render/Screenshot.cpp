@@ -6,14 +6,13 @@
 
 #include <vector>
 
-std::vector<uint8_t> readScreenPixels(int width, int height) {
+void readScreenPixels(int width, int height, uint8_t* rgb) {
     // Read as RGBA, the one format WebGL reads back too. OpenGL rows run bottom to top;
     // pictures and files top to bottom.
     std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
-    uint8_t* out = rgb.data();
+    uint8_t* out = rgb;
     for (int row = height - 1; row >= 0; --row) {
         const uint8_t* in = &rgba[static_cast<size_t>(row) * width * 4];
         for (int x = 0; x < width; ++x, in += 4) {
@@ -22,9 +21,10 @@ std::vector<uint8_t> readScreenPixels(int width, int height) {
             *out++ = in[2];
         }
     }
-    return rgb;
 }
 
 bool saveScreenshot(const std::string& path, int width, int height, std::string& reason) {
-    return writeRgbPng(path, width, height, readScreenPixels(width, height), reason);
+    std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
+    readScreenPixels(width, height, rgb.data());
+    return writeRgbPng(path, width, height, rgb, reason);
 }
