@@ -32,14 +32,15 @@ void EncoderThread::setPicture(const Fill& fill) {
     // does not read it while it is filled.
     fill(pictures[free].data());
     shown = free;
+    ++drawings;
 }
 
 bool EncoderThread::addPicture(std::string& reason) {
-    return queue(Job{shown, {}}, reason);
+    return queue(Job{shown, drawings, {}}, reason);
 }
 
 bool EncoderThread::addSound(const int16_t* samples, int frames, std::string& reason) {
-    return queue(Job{-1, std::vector<int16_t>(samples, samples + frames * 2)}, reason);
+    return queue(Job{-1, 0, std::vector<int16_t>(samples, samples + frames * 2)}, reason);
 }
 
 bool EncoderThread::drain(std::string& reason) {
@@ -92,9 +93,14 @@ void EncoderThread::run() {
 }
 
 bool EncoderThread::write(const Job& job, std::string& reason) {
-    if (job.picture >= 0)
-        return writer.addPicture(pictures[job.picture].data(), reason);
-    return writer.addSound(job.samples.data(), static_cast<int>(job.samples.size() / 2), reason);
+    if (job.picture < 0)
+        return writer.addSound(job.samples.data(), static_cast<int>(job.samples.size() / 2),
+                               reason);
+    // A picture shown in several frames in a row is converted once.
+    const bool again = job.drawing == lastWritten;
+    lastWritten = job.drawing;
+    return again ? writer.repeatPicture(reason)
+                 : writer.addPicture(pictures[job.picture].data(), reason);
 }
 
 int EncoderThread::freePicture() const {

@@ -1,6 +1,7 @@
 // Feeds a video writer from a thread of its own, so that the program draws its next picture
 // while the last one is converted and encoded. Pictures and sound reach the writer in the
-// order they were queued, so it writes the file it writes when called directly.
+// order they were queued, so it writes the file it writes when called directly. A picture
+// shown in several frames in a row is handed over once, then repeated (not converted again).
 //
 // Pictures live in a few buffers used over and over: the one frames show now (any number of
 // queued frames may share it) and those the writer has yet to take. setPicture waits while
@@ -46,9 +47,11 @@ public:
     bool drain(std::string& reason);
 
 private:
-    /// A frame showing the picture in buffer `picture`, or sound (picture -1).
+    /// A frame showing the picture in buffer `picture`, the `drawing`th set, or sound
+    /// (picture -1).
     struct Job {
         int picture = -1;
+        int64_t drawing = 0;
         std::vector<int16_t> samples;
     };
 
@@ -62,8 +65,10 @@ private:
     std::condition_variable queued; ///< a job came, or the thread is to stop
     std::condition_variable taken;  ///< the writer is done with a job
     std::vector<std::vector<uint8_t>> pictures;
-    std::vector<int> uses; ///< queued frames showing each buffer, the one in hand included
-    int shown = 0;         ///< the buffer new frames show; only the caller's thread sets it
+    std::vector<int> uses;    ///< queued frames showing each buffer, the one in hand included
+    int shown = 0;            ///< the buffer new frames show; only the caller's thread sets it
+    int64_t drawings = 0;     ///< pictures set so far; only the caller's thread counts them
+    int64_t lastWritten = -1; ///< the drawing the writer took last; the thread's own
     std::deque<Job> jobs;
     bool writing = false;
     bool stopping = false;

@@ -21,6 +21,9 @@ public:
     /// Adds the next picture (RGB, top row first, PICTURE_PADDING bytes after it), shown for
     /// 1/60 s; false with a reason.
     virtual bool addPicture(const uint8_t* rgb, std::string& reason) = 0;
+    /// Adds the picture added last once more (converted and padded no more), shown for another
+    /// 1/60 s; false with a reason.
+    virtual bool repeatPicture(std::string& reason) = 0;
     /// Adds `frames` interleaved stereo frames at 44.1 kHz; false with a reason.
     virtual bool addSound(const int16_t* samples, int frames, std::string& reason) = 0;
     /// Completes the file and gives it its name; false with a reason (and no file).

@@ -13,7 +13,7 @@ namespace {
 constexpr size_t PICTURE_BYTES = 12;
 
 // Keeps what it is handed, one line per call: "picture N" for a picture whose bytes all hold
-// N, "sound N" for N frames.
+// N, "picture N again" when it repeats it, "sound N" for N frames.
 // While its gate is shut its calls wait; it fails from call number failAt on.
 class RecordingWriter : public VideoWriter {
 public:
@@ -30,11 +30,15 @@ public:
     bool open(const std::string&, int, int, std::string&) override { return true; }
     bool addPicture(const uint8_t* rgb, std::string& reason) override {
         wait();
-        std::string call = "picture " + std::to_string(rgb[0]);
+        last = "picture " + std::to_string(rgb[0]);
         for (size_t byte = 1; byte < PICTURE_BYTES; ++byte)
             if (rgb[byte] != rgb[0])
-                call += " torn";
-        return record(call, reason);
+                last += " torn";
+        return record(last, reason);
+    }
+    bool repeatPicture(std::string& reason) override {
+        wait();
+        return record(last + " again", reason);
     }
     bool addSound(const int16_t*, int frames, std::string& reason) override {
         wait();
@@ -56,6 +60,7 @@ private:
     }
 
     size_t failAt;
+    std::string last = "nothing";
     std::mutex mutex;
     std::condition_variable opened;
     bool gateOpen;
@@ -67,7 +72,8 @@ EncoderThread::Fill paint(uint8_t value) {
 } // namespace
 
 // Frames keep the picture shown when they were queued, though the writer takes them later
-// and the few buffers are reused; sound stays in its place between them.
+// and the few buffers are reused; a picture in several frames in a row is handed over once,
+// then repeated; sound stays in its place between them.
 TEST(EncoderThread, WriterGetsEveryFrameAndSoundInOrderWithItsOwnPicture) {
     RecordingWriter writer(false);
     std::vector<std::string> expected;
@@ -75,7 +81,8 @@ TEST(EncoderThread, WriterGetsEveryFrameAndSoundInOrderWithItsOwnPicture) {
     {
         EncoderThread encoder(writer, PICTURE_BYTES);
         ASSERT_TRUE(encoder.addPicture(reason)); // black before the first picture
-        expected.push_back("picture 0");
+        ASSERT_TRUE(encoder.addPicture(reason));
+        expected.insert(expected.end(), {"picture 0", "picture 0 again"});
         for (uint8_t value = 1; value <= 12; ++value) {
             // The writer holds the black frame until two more pictures wait, then keeps pace.
             if (value == 3)
@@ -83,12 +90,20 @@ TEST(EncoderThread, WriterGetsEveryFrameAndSoundInOrderWithItsOwnPicture) {
             encoder.setPicture(paint(value));
             for (int frame = 0; frame < value % 3; ++frame) {
                 ASSERT_TRUE(encoder.addPicture(reason));
-                expected.push_back("picture " + std::to_string(value));
+                expected.push_back("picture " + std::to_string(value) + (frame ? " again" : ""));
             }
             const int16_t samples[2 * 40] = {};
             ASSERT_TRUE(encoder.addSound(samples, value, reason));
             expected.push_back("sound " + std::to_string(value));
         }
+        // Picture 22 comes in the buffer that picture 20 left, right after it: a new picture.
+        encoder.setPicture(paint(20));
+        ASSERT_TRUE(encoder.addPicture(reason));
+        ASSERT_TRUE(encoder.drain(reason));
+        encoder.setPicture(paint(21));
+        encoder.setPicture(paint(22));
+        ASSERT_TRUE(encoder.addPicture(reason));
+        expected.insert(expected.end(), {"picture 20", "picture 22"});
         ASSERT_TRUE(encoder.drain(reason)) << reason;
     }
     EXPECT_EQ(writer.calls, expected);
@@ -131,7 +146,8 @@ TEST(EncoderThread, StopsWhenGivenUpWithWorkQueued) {
         }
         writer.openGate();
     }
-    const std::vector<std::string> queued = {"picture 1", "picture 1", "picture 2", "picture 2"};
+    const std::vector<std::string> queued = {"picture 1", "picture 1 again", "picture 2",
+                                             "picture 2 again"};
     ASSERT_LE(writer.calls.size(), queued.size());
     EXPECT_TRUE(std::equal(writer.calls.begin(), writer.calls.end(), queued.begin()));
 }
