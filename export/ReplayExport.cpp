@@ -9,10 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 
-ReplayExport::ReplayExport(ClipTimeline clipTimeline)
-    : timeline(clipTimeline),
-      // Black until the program first draws, as its window was.
-      picture(static_cast<size_t>(WINDOW_WIDTH) * WINDOW_HEIGHT * 3, 0) {}
+ReplayExport::ReplayExport(ClipTimeline clipTimeline) : timeline(clipTimeline) {}
 
 ReplayExport::~ReplayExport() { abandon(); }
 
@@ -24,6 +21,8 @@ bool ReplayExport::open(const std::string& videoPath, const std::string& wavPath
         video = videoModule.newWriter();
         if (!video->open(videoPath, WINDOW_WIDTH, WINDOW_HEIGHT, reason))
             return false;
+        // Black until the program first draws, as its window was.
+        encoder.emplace(*video, static_cast<size_t>(WINDOW_WIDTH) * WINDOW_HEIGHT * 3);
         progress.emplace(videoPath, timeline.frameCount());
     }
     if (!wavPath.empty() && !wav.emplace().open(wavPath, reason)) {
@@ -35,8 +34,9 @@ bool ReplayExport::open(const std::string& videoPath, const std::string& wavPath
 }
 
 void ReplayExport::pictureDrawn() {
-    if (video)
-        picture = readScreenPixels(WINDOW_WIDTH, WINDOW_HEIGHT);
+    if (encoder)
+        encoder->setPicture(
+            [](uint8_t* rgb) { readScreenPixels(WINDOW_WIDTH, WINDOW_HEIGHT, rgb); });
 }
 
 bool ReplayExport::advanceTo(Uint32 ticks, SoundControls* sound) {
@@ -53,7 +53,7 @@ bool ReplayExport::advanceTo(Uint32 ticks, SoundControls* sound) {
 
 bool ReplayExport::addFrame() {
     ++frames;
-    return video->addPicture(picture.data(), failure);
+    return encoder->addPicture(failure);
 }
 
 bool ReplayExport::addBuffer(SoundControls* sound) {
@@ -65,7 +65,7 @@ bool ReplayExport::addBuffer(SoundControls* sound) {
     const int count = static_cast<int>(
         std::min<int64_t>(ClipTimeline::BUFFER_FRAMES, timeline.soundFrameCount() - soundFrames));
     soundFrames += count;
-    if (video && !video->addSound(samples, count, failure))
+    if (encoder && !encoder->addSound(samples, count, failure))
         return false;
     if (wav && !wav->append(samples, static_cast<size_t>(count) * 2))
         failure = wav->getPath() + ": cannot write the sound";
@@ -79,7 +79,7 @@ bool ReplayExport::finish(SoundControls* sound, std::string& reason) {
         addBuffer(sound);
     if (progress)
         progress->finish(frames);
-    if (failure.empty() && video)
+    if (failure.empty() && encoder && encoder->drain(failure))
         video->finish(failure);
     if (failure.empty() && wav)
         wav->close(failure);
@@ -88,13 +88,15 @@ bool ReplayExport::finish(SoundControls* sound, std::string& reason) {
         abandon();
         return false;
     }
+    encoder.reset();
     video.reset(); // both files are whole: nothing is left to give up
     wav.reset();
     return true;
 }
 
 void ReplayExport::abandon() {
-    video.reset(); // an unfinished video removes its temporary file
+    encoder.reset(); // stops feeding the video before it goes
+    video.reset();   // an unfinished video removes its temporary file
     if (wav) {
         std::string ignored;
         wav->close(ignored);

@@ -10,9 +10,11 @@
 //   gate after it exactly as the audio device's callback does; while no sound plays (before
 //   the simulation screen starts, or paused with s) the buffer is silent.
 // Frames and buffers still due after the last reading are made from the run's final state.
+// The video is encoded on a thread of its own (EncoderThread) while the run goes on.
 #pragma once
 
 #include "export/ClipTimeline.h"
+#include "export/EncoderThread.h"
 #include "export/ExportProgress.h"
 #include "export/VideoModule.h"
 #include "sound/Synthesizer.h"
@@ -24,7 +26,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 class SoundControls;
 
@@ -60,11 +61,11 @@ private:
 
     ClipTimeline timeline;
     VideoModule videoModule;
-    std::unique_ptr<VideoWriter> video; ///< made by the module, so destroyed before it
+    std::unique_ptr<VideoWriter> video;   ///< made by the module, so destroyed before it
+    std::optional<EncoderThread> encoder; ///< feeds the video, so stopped before it goes
     std::optional<WavWriter> wav;
     std::optional<ExportProgress> progress;
     Synthesizer synthesizer;
-    std::vector<uint8_t> picture;
     int64_t frames = 0;
     int64_t buffers = 0;
     int64_t soundFrames = 0;

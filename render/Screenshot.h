@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-/// Reads the buffer being drawn (width x height from the top-left corner) as 8-bit RGB
-/// pixels, top row first.
-std::vector<uint8_t> readScreenPixels(int width, int height);
+/// Reads the buffer being drawn (width x height from the top-left corner) into `rgb` (room for
+/// width x height x 3 bytes) as 8-bit RGB pixels, top row first.
+void readScreenPixels(int width, int height, uint8_t* rgb);
 
 /// Reads the buffer being drawn (width x height from the top-left corner) and writes it as
 /// an 8-bit RGB PNG; false with a reason naming the file.

@@ -49,6 +49,11 @@ bool PictureEncoder::add(const uint8_t* rgb, std::string& reason) {
     const uint8_t* const planes[1] = {rgb};
     const int strides[1] = {frame->width * 3};
     sws_scale(scaler.get(), planes, strides, 0, frame->height, frame->data, frame->linesize);
+    return repeat(reason);
+}
+
+bool PictureEncoder::repeat(std::string& reason) {
+    // The frame holds the picture converted last; what the encoder keeps of it is its own.
     frame->pts = pictures++;
     return stream.encode(frame.get(), reason);
 }

@@ -14,8 +14,11 @@ public:
     /// second and adds its stream to `output`; false with a reason.
     bool open(AVFormatContext* output, const char* codecName, const AvOptions& options,
               int width, int height, int frameRate, std::string& reason);
-    /// Encodes the next picture: RGB pixels, top row first; false with a reason.
+    /// Encodes the next picture: RGB pixels, top row first, followed by
+    /// VideoWriter::PICTURE_PADDING bytes that the converter may read; false with a reason.
     bool add(const uint8_t* rgb, std::string& reason);
+    /// Encodes the picture converted last once more (after an add); false with a reason.
+    bool repeat(std::string& reason);
     /// Drains the encoder; false with a reason.
     bool finish(std::string& reason) { return stream.encode(nullptr, reason); }
 

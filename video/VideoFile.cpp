@@ -77,6 +77,10 @@ bool VideoFile::addPicture(const uint8_t* rgb, std::string& reason) {
     return pictures.add(rgb, reason) || fail(reason, reason);
 }
 
+bool VideoFile::repeatPicture(std::string& reason) {
+    return pictures.repeat(reason) || fail(reason, reason);
+}
+
 bool VideoFile::addSound(const int16_t* samples, int frames, std::string& reason) {
     return sound.add(samples, frames, reason) || fail(reason, reason);
 }

@@ -27,8 +27,10 @@ public:
     /// pictures and writes the container's header; false with a reason naming the file (an
     /// unknown extension, a place that cannot be written, an encoder this FFmpeg lacks).
     bool open(const std::string& path, int width, int height, std::string& reason) override;
-    /// Adds the next picture (RGB, top row first), shown for 1/60 s; false with a reason.
+    /// Adds the next picture (RGB, top row first, padded), shown for 1/60 s; false with a reason.
     bool addPicture(const uint8_t* rgb, std::string& reason) override;
+    /// Adds the picture added last once more, shown for another 1/60 s; false with a reason.
+    bool repeatPicture(std::string& reason) override;
     /// Adds `frames` interleaved stereo frames at 44.1 kHz; false with a reason.
     bool addSound(const int16_t* samples, int frames, std::string& reason) override;
     /// Drains the encoders, completes the container and renames the temporary file to the
