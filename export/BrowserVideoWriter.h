@@ -8,6 +8,7 @@ class BrowserVideoWriter : public VideoWriter {
 public:
     bool open(const std::string& path, int width, int height, std::string& reason) override;
     bool addPicture(const uint8_t* rgb, std::string& reason) override;
+    bool repeatPicture(std::string& reason) override;
     bool addSound(const int16_t* samples, int frames, std::string& reason) override;
     bool ready() override;
     bool finish(std::string& reason) override;

@@ -31,6 +31,10 @@ bool BrowserVideoWriter::addPicture(const uint8_t* rgb, std::string& reason) {
               reason);
 }
 
+bool BrowserVideoWriter::repeatPicture(std::string& reason) {
+    return ok(EM_ASM_INT({ return Module['clipRepeat'](); }), reason);
+}
+
 bool BrowserVideoWriter::addSound(const int16_t* samples, int frames, std::string& reason) {
     return ok(EM_ASM_INT({ return Module['clipSound'](HEAP16.subarray($0 >> 1, ($0 >> 1) + $1 * 2)); },
                          samples, frames),

@@ -78,14 +78,18 @@ Module['clipOpen'] = function () {
 };
 
 Module['clipPicture'] = function (rgb) {
-  const width = 1024, height = 768;
-  const rgbx = new Uint8Array(width * height * 4);
-  for (let from = 0, to = 0; from < rgb.length; from += 3, to += 4) {
+  const rgbx = clip.picture || (clip.picture = new Uint8Array(1024 * 768 * 4).fill(255));
+  for (let from = 0, to = 0; to < rgbx.length; from += 3, to += 4) {
     rgbx[to] = rgb[from];
     rgbx[to + 1] = rgb[from + 1];
     rgbx[to + 2] = rgb[from + 2];
-    rgbx[to + 3] = 255;
   }
+  return Module['clipRepeat']();
+};
+
+// The picture added last, shown for another frame.
+Module['clipRepeat'] = function () {
+  const width = 1024, height = 768, rgbx = clip.picture;
   const timestamp = Math.round(clip.frames * 1e6 / 60);
   const frame = new VideoFrame(rgbx, { format: 'RGBX', codedWidth: width, codedHeight: height, timestamp,
                                        duration: Math.round((clip.frames + 1) * 1e6 / 60) - timestamp });
