@@ -44,6 +44,8 @@ public:
     static constexpr uint32_t MAX_LENGTH_MS = 30 * 60 * 1000;
     static constexpr uint32_t MAX_STATE_ACCESSES = 100000;
     static constexpr uint32_t MAX_STATE_BYTES = 65536;
+    /// All the state files and reasons together.
+    static constexpr uint32_t MAX_STATE_BYTES_IN_ALL = 16 * 1024 * 1024;
     /// What starts a link's recording in its fragment.
     static constexpr const char* LINK_MARK = "#jam=";
 

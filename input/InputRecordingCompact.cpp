@@ -388,9 +388,14 @@ bool decodeAccesses(Reader& reader, std::vector<InputRecording::StateAccess>& ac
         return false;
     accesses.resize(count);
     const std::vector<uint8_t>* known = nullptr;
-    for (InputRecording::StateAccess& access : accesses)
+    size_t stored = 0;
+    for (InputRecording::StateAccess& access : accesses) {
         if (!transferAccess(reader, access, known) || reader.failed())
             return false;
+        stored += access.bytes.size() + access.reason.size();
+        if (stored > InputRecording::MAX_STATE_BYTES_IN_ALL)
+            return false;
+    }
     return true;
 }
 } // namespace

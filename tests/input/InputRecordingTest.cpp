@@ -191,6 +191,19 @@ TEST(InputRecording, RefusesJamsBeyondTheLimits) {
         EXPECT_FALSE(InputRecording::decode(bytes, decoded, reason));
         EXPECT_NE(reason.find("longer than a recording may be"), std::string::npos) << reason;
     }
+    // Reads of ever new state files, each of the allowed size: together beyond the limit.
+    InputRecording manyFiles;
+    for (uint8_t file = 0; manyFiles.stateAccesses.size() * InputRecording::MAX_STATE_BYTES <=
+                           InputRecording::MAX_STATE_BYTES_IN_ALL;
+         ++file)
+        manyFiles.stateAccesses.push_back(access(Access::Kind::Read, Access::Outcome::Done,
+                                                 std::vector<uint8_t>(InputRecording::MAX_STATE_BYTES, file)));
+    const std::vector<uint8_t> files = manyFiles.encode();
+    EXPECT_LT(files.size() * 20, InputRecording::MAX_STATE_BYTES_IN_ALL) << "a bomb is small";
+    InputRecording decoded;
+    std::string reason;
+    EXPECT_FALSE(InputRecording::decode(files, decoded, reason));
+    EXPECT_NE(reason.find("state.dat accesses"), std::string::npos) << reason;
 }
 
 TEST(InputRecording, TwentySecondsOfStirringFitALinkForChat) {
