@@ -1,9 +1,7 @@
 #include "app/Session.h"
 
 #include "app/GameApp.h"
-#include "platform/Platform.h"
 #include "screens/GameState.h"
-#include "platform/Platform.h"
 #include "platform/WindowSize.h"
 #include "render/Screenshot.h"
 #include "screens/PanelLayout.h"
@@ -37,12 +35,14 @@ bool Session::prepare(std::string& reason) {
     return options.replayPath.empty() || prepareReplay(reason);
 }
 
+std::string Session::replayName() const { return InputRecording::nameOf(options.replayPath); }
+
 bool Session::prepareReplay(std::string& reason) {
     if (!InputRecording::load(options.replayPath, replayed, reason))
         return false;
     if (replayed.carriesStart()) {
         if (options.seed && *options.seed != replayed.start.particleSeed) {
-            reason = options.replayPath + " carries its own seeds: replay it without --seed";
+            reason = replayName() + " carries its own seeds: replay it without --seed";
             return false;
         }
         if (!options.replaySavesPath.empty())
@@ -51,7 +51,7 @@ bool Session::prepareReplay(std::string& reason) {
             replayed.stateAccesses, workingFolder,
             replaySaves ? replaySaves.get() : &workingFolder);
     } else if (options.playOn) {
-        reason = options.replayPath + " is an old recording, which does not carry its start: "
+        reason = replayName() + " is an old recording, which does not carry its start: "
                  "only a new one can be played on from";
         return false;
     }
@@ -234,7 +234,7 @@ std::string Session::replayProblem() const {
                                      ? ""
                                      : " (an old recording replays only with the --seed it was "
                                        "made with, or without --seed if it was made without)";
-        return "cannot replay " + options.replayPath + ": the run left the recorded one after " +
+        return "cannot replay " + replayName() + ": the run left the recorded one after " +
                std::to_string(replayer->lastReading() - replayer->firstTicks()) + " ms" + hint;
     }
     return replayStore ? replayStore->problem() : "";
@@ -253,7 +253,7 @@ bool Session::finish(GameApp& app, std::string& reason) {
         exporter->abandon();
         const std::string both = options.videoPath.empty() || options.wavPath.empty() ? "" : " or ";
         const std::string cause = replayFault.empty()
-                                      ? "stopped before the end of " + options.replayPath
+                                      ? "stopped before the end of " + replayName()
                                       : replayFault;
         reason = cause + "; nothing was written to " + options.videoPath + both +
                  options.wavPath;

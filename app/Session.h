@@ -60,6 +60,8 @@ private:
     static inline Session* sharingSession = nullptr;
 
     bool prepareReplay(std::string& reason);
+    /// The recording replayed, as messages name it: its file, or "the link".
+    std::string replayName() const;
     InputSource* liveInput();
     InputSource* replayInput(GameApp& app);
     InputSource* record(GameApp& app, InputSource& input, StateStore& store);

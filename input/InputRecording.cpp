@@ -86,10 +86,14 @@ bool InputRecording::decodeLink(const std::string& text, InputRecording& recordi
     return decode(bytes, recording, reason);
 }
 
+std::string InputRecording::nameOf(const std::string& fileOrLink) {
+    return fileOrLink.find(LINK_MARK) != std::string::npos ? "the link" : fileOrLink;
+}
+
 bool InputRecording::load(const std::string& fileOrLink, InputRecording& recording,
                           std::string& reason) {
-    const bool isLink = fileOrLink.find(LINK_MARK) != std::string::npos;
-    const std::string name = isLink ? "the link" : fileOrLink;
+    const std::string name = nameOf(fileOrLink);
+    const bool isLink = name != fileOrLink;
     std::vector<uint8_t> bytes;
     if (!isLink) {
         const FileHandle file = openFile(fileOrLink, "rb");

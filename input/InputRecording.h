@@ -101,6 +101,8 @@ public:
     /// Decodes the recording a link (or any text holding "#jam=") carries.
     static bool decodeLink(const std::string& text, InputRecording& recording,
                            std::string& reason);
+    /// How messages name what --replay was given: "the link", or the file.
+    static std::string nameOf(const std::string& fileOrLink);
     /// Reads a recording from a file (a recording, or a text file holding a link) or from a
     /// link given instead of a file; false with a reason naming it.
     static bool load(const std::string& fileOrLink, InputRecording& recording,
