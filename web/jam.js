@@ -11,6 +11,7 @@ const JAM_FILE = '/tmp/jam.qrec';
 const CHAT_LINK_LIMIT = 2000;
 const jam = {
   opened: location.hash.startsWith(JAM_MARK),
+  shared: document.getElementById('jam-shared'),
   status: document.getElementById('jam-status'),
   link: document.getElementById('jam-link'),
   replaying: false,
@@ -35,10 +36,10 @@ function showJamStatus(link) {
   if (link.length > CHAT_LINK_LIMIT)
     text += ' (longer than chat apps take: Download jam keeps it whole)';
   jam.status.textContent = text;
-  jam.status.hidden = false;
   jam.link.value = link;
-  jam.link.hidden = false;
+  jam.shared.hidden = false;
 }
+document.getElementById('jam-shared-close').addEventListener('click', function () { jam.shared.hidden = true; });
 
 document.getElementById('share').addEventListener('click', async function () {
   if (!page.running)
