@@ -87,8 +87,10 @@ test('a new build reaches a page kept for offline play, past the HTTP cache', as
   const site = await serveFolder(folder, { 'Cache-Control': 'max-age=3600' });
   const browser = await launchBrowser();
   try {
+    // The pages draw two frames a second: one drawing every frame in software WebGL keeps
+    // chromium from checking for the new service worker for about a minute.
     const context = await browser.newContext();
-    let page = await openGame(context, site.url);
+    let page = await openGame(context, site.url, 'w --fps 2');
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: LIMIT });
 
     // The next build: another page (marked; the program sets the page's title itself) and a
@@ -100,7 +102,7 @@ test('a new build reaches a page kept for offline play, past the HTTP cache', as
     rebuilt('service-worker.js');
 
     await page.close();
-    page = await openGame(context, site.url);
+    page = await openGame(context, site.url, 'w --fps 2');
     await page.locator('#update').waitFor({ state: 'visible', timeout: LIMIT });
     await Promise.all([page.waitForNavigation({ timeout: LIMIT }), page.click('#update button')]);
     assert.equal(await page.locator('meta[name=build]').count(), 1, 'the new build\'s page is shown');

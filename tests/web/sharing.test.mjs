@@ -15,15 +15,15 @@ import { LIMIT, REPO, clickAt, keptStateFile, newWatchedPage, openGame, readStat
 
 const panel = panelLayout();
 const web = useSite();
+const KEPT_JAM = path.join(REPO, 'tests/e2e/jam/jam.rec');
 const PHONE = { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 };
 
 /// Stirs with the mouse in loops across the field.
 async function stirWithMouse(page) {
-  for (let i = 0; i <= 40; ++i) {
-    const point = await page.evaluate(() => document.getElementById('canvas').getBoundingClientRect());
-    const x = point.x + point.width * (0.3 + 0.25 * Math.cos(i / 4)), y = point.y + point.height * (0.45 + 0.2 * Math.sin(i / 3));
-    await page.mouse.move(x, y, { steps: 2 });
-  }
+  const box = await page.locator('#canvas').boundingBox();
+  for (let i = 0; i <= 40; ++i)
+    await page.mouse.move(box.x + box.width * (0.3 + 0.25 * Math.cos(i / 4)),
+                          box.y + box.height * (0.45 + 0.2 * Math.sin(i / 3)), { steps: 2 });
 }
 
 /// Stirs with one finger in a wide stroke.
@@ -43,13 +43,20 @@ async function saveWith(page, press) {
                              null, { timeout: LIMIT });
 }
 
-/// Presses Share and reads the link the page shows.
-async function share(page) {
+/// Plays a jam in a new browser with `options`: `stir`, then Save pressed with `press`, then
+/// Share. Resolves to the sharer's context and page, the state.dat saved and the link shown.
+async function playAndShare(options, stir, press) {
+  const context = await web.browser.newContext(options);
+  const page = await openGame(context, web.site);
+  await stir(page);
+  await saveWith(page, press);
+  const saved = await readStateFile(page);
   await page.click('#share');
   await page.locator('#jam-link').waitFor({ state: 'visible', timeout: LIMIT });
-  const status = await page.locator('#jam-status').textContent();
-  assert.match(status, /^Jam \d+\.\d s, link [\d,]+ characters/);
-  return page.inputValue('#jam-link');
+  assert.match(await page.locator('#jam-status').textContent(), /^Jam \d+\.\d s, link [\d,]+ characters/);
+  const link = await page.inputValue('#jam-link');
+  assert.ok(link.startsWith(web.site + '#jam='), link.slice(0, 80));
+  return { context, page, saved, link };
 }
 
 /// Opens `link` and waits until the jam has replayed and the visitor has the field.
@@ -63,56 +70,27 @@ async function openLink(context, link) {
 
 const jamSaves = page => page.evaluate(() => Array.from(Module.FS.readFile('/tmp/jam-state.dat')));
 
-for (const [device, options, stir, press] of [
-  ['mouse from the last reset', {}, async page => {
-    await stirWithMouse(page);
-    await page.click('[data-key=r]'); // the jam starts over from the cleared field
-    await stirWithMouse(page);
-  }, clickAt],
-  ['touch on a phone', PHONE, stirWithFinger, (page, x, y) => touch(page, [[[x, y]]])],
-]) {
-  test(`a jam played by ${device} replays from its link to the sharer's state.dat, keeping the visitor's save`, async () => {
-    const sharer = await web.browser.newContext(options);
-    const page = await openGame(sharer, web.site);
-    await stir(page);
-    await saveWith(page, press);
-    const saved = await readStateFile(page);
-    const link = await share(page);
-    assert.ok(link.startsWith(web.site + '#jam='), link.slice(0, 80));
-    console.log(`${device}: a ${link.length}-character link`);
+/// The link opened in a fresh browser replays to the sharer's state.dat (`saved`) and keeps
+/// nothing; opened in a browser holding its own save, that save keeps its bytes.
+async function checkLinkReplays(options, link, saved) {
+  const fresh = await web.browser.newContext(options);
+  const replay = await openLink(fresh, link);
+  assert.deepEqual(await jamSaves(replay), saved, 'the replay saved the sharer\'s state.dat');
+  assert.equal(await keptStateFile(replay), null, 'the jam\'s Save is not the visitor\'s');
+  assert.deepEqual(replay.problems, []);
+  await fresh.close();
 
-    const fresh = await web.browser.newContext(options);
-    const replay = await openLink(fresh, link);
-    assert.deepEqual(await jamSaves(replay), saved, 'the replay saved the sharer\'s state.dat');
-    assert.equal(await keptStateFile(replay), null, 'the jam\'s Save is not the visitor\'s');
-    assert.deepEqual(replay.problems, []);
-
-    const keeper = await web.browser.newContext(options);
-    const own = await openGame(keeper, web.site);
-    await own.mouse.move(200, 200, { steps: 3 });
-    await saveWith(own, clickAt);
-    const kept = await waitForKeptSave(own);
-    const visit = await openLink(keeper, link);
-    assert.deepEqual(await jamSaves(visit), saved);
-    assert.deepEqual(await readStateFile(visit), kept, 'the visitor\'s state.dat keeps its bytes');
-    assert.deepEqual(await keptStateFile(visit), kept);
-    for (const context of [sharer, fresh, keeper])
-      await context.close();
-  });
+  const keeper = await web.browser.newContext(options);
+  const own = await openGame(keeper, web.site);
+  await own.mouse.move(200, 200, { steps: 3 });
+  await saveWith(own, clickAt);
+  const kept = await waitForKeptSave(own);
+  const visit = await openLink(keeper, link);
+  assert.deepEqual(await jamSaves(visit), saved);
+  assert.deepEqual(await readStateFile(visit), kept, 'the visitor\'s state.dat keeps its bytes');
+  assert.deepEqual(await keptStateFile(visit), kept);
+  await keeper.close();
 }
-
-test('a jam recorded by the desktop program opens on the page and saves the desktop\'s state.dat', async () => {
-  const context = await web.browser.newContext();
-  const page = await openGame(context, web.site);
-  await Promise.all([
-    page.waitForNavigation({ timeout: LIMIT }),
-    page.setInputFiles('#open-jam', path.join(REPO, 'tests/e2e/jam/jam.rec')),
-  ]);
-  await page.locator('#message').filter({ hasText: 'The shared jam has ended' })
-    .waitFor({ state: 'visible', timeout: LIMIT });
-  assert.deepEqual(await jamSaves(page), Array.from(fs.readFileSync(path.join(REPO, 'tests/e2e/jam/state.dat'))));
-  await context.close();
-});
 
 /// The loudness of a sound file every 100 ms: its mono samples' root mean square.
 function loudness(file) {
@@ -142,12 +120,9 @@ function correlation(a, b) {
   return product / Math.sqrt(squaresA * squaresB);
 }
 
-test('Save clip makes an MP4 of the jam with its frames and the sound of the desktop\'s export', async () => {
-  const context = await web.browser.newContext({ acceptDownloads: true });
-  const page = await openGame(context, web.site);
-  await stirWithMouse(page);
-  await page.waitForTimeout(1500); // a rest: the sound fades between two stirs
-  await stirWithMouse(page);
+/// Save clip on the sharer's `page` makes an MP4 of its jam: H.264, with the frames and length
+/// of the desktop's offline export of the same jam, and the sound of the desktop's WAV.
+async function checkClip(context, page) {
   const [clipPage] = await Promise.all([context.waitForEvent('page'), page.click('#save-clip')]);
   const started = Date.now();
   const download = await clipPage.waitForEvent('download', { timeout: LIMIT });
@@ -157,32 +132,64 @@ test('Save clip makes an MP4 of the jam with its frames and the sound of the des
   const saved = (await clipPage.locator('#message').textContent()).replace('Download again', '').trim();
   const madeIn = ((Date.now() - started) / 1000).toFixed(1);
 
-  // The desktop program exports the same jam from the clip's link.
+  // The desktop program exports the same jam's sound from the clip's link. Its WAV lasts
+  // exactly as long as its video would: 735 stereo samples (44100 Hz) to each 1/60 s frame.
   fs.symlinkSync(path.join(REPO, 'data'), path.join(folder, 'data'));
   const link = decodeURIComponent(clipPage.url());
-  execFileSync(path.join(REPO, 'build/quillomer'), ['w', '--replay', link, '--video', 'desktop.mp4', '--wav', 'desktop.wav'],
+  execFileSync(path.join(REPO, 'build/quillomer'), ['w', '--replay', link, '--wav', 'desktop.wav'],
                { cwd: folder, stdio: 'ignore', env: { ...process.env, SDL_AUDIODRIVER: 'dummy' } });
-  const probe = file => JSON.parse(execFileSync('ffprobe', ['-v', 'error', '-count_frames', '-show_streams', '-of', 'json', file]));
-  const [browserClip, desktopClip] = [probe(clip), probe(path.join(folder, 'desktop.mp4'))];
-  const stream = (info, type) => info.streams.find(found => found.codec_type === type);
-  assert.equal(stream(browserClip, 'video').codec_name, 'h264');
-  assert.equal(stream(browserClip, 'video').nb_read_frames, stream(desktopClip, 'video').nb_read_frames,
-               'the jam\'s frame count');
-  assert.ok(Math.abs(stream(browserClip, 'video').duration - stream(desktopClip, 'video').duration) < 0.05,
-            `the jam's length: ${stream(browserClip, 'video').duration} s, the desktop's ${stream(desktopClip, 'video').duration} s`);
+  const desktopFrames = (fs.statSync(path.join(folder, 'desktop.wav')).size - 44) / 4 / 735;
+  const probe = JSON.parse(execFileSync('ffprobe', ['-v', 'error', '-count_frames', '-show_streams', '-of', 'json', clip]));
+  const video = probe.streams.find(found => found.codec_type === 'video');
+  assert.equal(video.codec_name, 'h264');
+  assert.equal(video.nb_read_frames, String(desktopFrames), 'the jam\'s frame count');
+  assert.ok(Math.abs(video.duration - desktopFrames / 60) < 0.05,
+            `the jam's length: ${video.duration} s, the desktop's ${desktopFrames / 60} s`);
   const follows = correlation(loudness(clip), loudness(path.join(folder, 'desktop.wav')));
   console.log(`${saved} (${madeIn} s to the download here); loudness against the desktop's WAV: ` +
               `correlation ${follows.toFixed(3)}`);
   assert.ok(follows > 0.9, `the clip's loudness follows the desktop's WAV (correlation ${follows.toFixed(3)})`);
   fs.rmSync(folder, { recursive: true });
+  await clipPage.close();
+}
+
+test('a jam played by mouse from the last reset replays from its link to the sharer\'s state.dat, ' +
+     'keeping the visitor\'s save, and Save clip makes an MP4 of it with the desktop\'s frames and sound', async () => {
+  const { context, page, saved, link } = await playAndShare({ acceptDownloads: true }, async page => {
+    await stirWithMouse(page);
+    await page.click('[data-key=r]'); // the jam starts over from the cleared field
+    await stirWithMouse(page);
+  }, clickAt);
+  console.log(`mouse from the last reset: a ${link.length}-character link`);
+  await checkClip(context, page);
+  await context.close();
+  await checkLinkReplays({}, link, saved);
+});
+
+test('a jam played by touch on a phone replays from its link to the sharer\'s state.dat, keeping the visitor\'s save', async () => {
+  const press = (page, x, y) => touch(page, [[[x, y]]]);
+  const { context, saved, link } = await playAndShare(PHONE, stirWithFinger, press);
+  console.log(`touch on a phone: a ${link.length}-character link`);
+  await context.close();
+  await checkLinkReplays(PHONE, link, saved);
+});
+
+test('a jam recorded by the desktop program opens on the page and saves the desktop\'s state.dat', async () => {
+  const context = await web.browser.newContext();
+  const page = await openGame(context, web.site);
+  await Promise.all([
+    page.waitForNavigation({ timeout: LIMIT }),
+    page.setInputFiles('#open-jam', KEPT_JAM),
+  ]);
+  await page.locator('#message').filter({ hasText: 'The shared jam has ended' })
+    .waitFor({ state: 'visible', timeout: LIMIT });
+  assert.deepEqual(await jamSaves(page), Array.from(fs.readFileSync(path.join(REPO, 'tests/e2e/jam/state.dat'))));
   await context.close();
 });
 
 test('a damaged link says why and plays nothing', async () => {
   const context = await web.browser.newContext();
-  const page = await openGame(context, web.site);
-  await stirWithMouse(page);
-  const link = await share(page);
+  const link = web.site + '#jam=' + fs.readFileSync(KEPT_JAM).toString('base64url');
   const damaged = await context.newPage();
   await damaged.goto(link.slice(0, -6) + '%%%');
   const message = damaged.locator('#message');
