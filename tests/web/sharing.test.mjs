@@ -132,11 +132,12 @@ async function checkClip(context, page) {
   const saved = (await clipPage.locator('#message').textContent()).replace('Download again', '').trim();
   const madeIn = ((Date.now() - started) / 1000).toFixed(1);
 
-  // The desktop program exports the same jam's sound from the clip's link. Its WAV lasts
-  // exactly as long as its video would: 735 stereo samples (44100 Hz) to each 1/60 s frame.
+  // The desktop program exports the same jam's sound from the clip's link, drawing a frame a
+  // second (the sound does not depend on the frames drawn). Its WAV lasts exactly as long as
+  // its video would: 735 stereo samples (44100 Hz) to each 1/60 s frame.
   fs.symlinkSync(path.join(REPO, 'data'), path.join(folder, 'data'));
   const link = decodeURIComponent(clipPage.url());
-  execFileSync(path.join(REPO, 'build/quillomer'), ['w', '--replay', link, '--wav', 'desktop.wav'],
+  execFileSync(path.join(REPO, 'build/quillomer'), ['w', '--replay', link, '--fps', '1', '--wav', 'desktop.wav'],
                { cwd: folder, stdio: 'ignore', env: { ...process.env, SDL_AUDIODRIVER: 'dummy' } });
   const desktopFrames = (fs.statSync(path.join(folder, 'desktop.wav')).size - 44) / 4 / 735;
   const probe = JSON.parse(execFileSync('ffprobe', ['-v', 'error', '-count_frames', '-show_streams', '-of', 'json', clip]));
