@@ -13,8 +13,6 @@ constexpr char MAGIC[4] = {'Q', 'R', 'E', 'C'};
 /// A link longer than this holds more than any recording the limits allow.
 constexpr size_t MAX_LINK_LENGTH = 64 * 1024 * 1024;
 
-bool isReading(const InputRecording::Entry& entry) { return !entry.isEvent; }
-
 bool isRecordedType(Uint32 type) {
     switch (type) {
     case SDL_KEYDOWN:
@@ -35,12 +33,12 @@ bool InputRecording::isRecorded(const SDL_Event& event) {
 }
 
 Uint32 InputRecording::firstTicks() const {
-    const auto first = std::find_if(entries.begin(), entries.end(), isReading);
+    const auto first = std::find_if(entries.begin(), entries.end(), Entry::isReading);
     return first == entries.end() ? 0 : first->ticks;
 }
 
 Uint32 InputRecording::finalTicks() const {
-    const auto last = std::find_if(entries.rbegin(), entries.rend(), isReading);
+    const auto last = std::find_if(entries.rbegin(), entries.rend(), Entry::isReading);
     return last == entries.rend() ? 0 : last->ticks;
 }
 

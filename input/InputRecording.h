@@ -56,6 +56,9 @@ public:
         SDL_Event event{};
         /// Whether Escape was held when a key event arrived.
         bool escapeHeld = false;
+
+        /// Whether the entry is a reading of the clock rather than an event.
+        static bool isReading(const Entry& entry) { return !entry.isEvent; }
     };
     /// What a version-2 recording starts from besides its first read of "state.dat".
     struct Start {

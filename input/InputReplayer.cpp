@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-bool isReading(const InputRecording::Entry& entry) { return !entry.isEvent; }
-} // namespace
-
 InputReplayer::InputReplayer(const InputRecording& replayed)
     : recording(replayed), passEdgeReadings(!replayed.carriesStart()) {}
 
@@ -33,12 +29,12 @@ void InputReplayer::endPass() {
 }
 
 Uint32 InputReplayer::peekTicks() const {
-    return next < entries.size() && isReading(entries[next]) ? entries[next].ticks : lastTicks;
+    return next < entries.size() && InputRecording::Entry::isReading(entries[next]) ? entries[next].ticks : lastTicks;
 }
 
 Uint32 InputReplayer::upcomingReading() const {
     const auto reading = std::find_if(entries.begin() + static_cast<std::ptrdiff_t>(next),
-                                      entries.end(), isReading);
+                                      entries.end(), InputRecording::Entry::isReading);
     return reading == entries.end() ? lastTicks : reading->ticks;
 }
 
