@@ -1,5 +1,7 @@
 #include "input/HandOverInput.h"
 
+#include "platform/Platform.h"
+
 HandOverInput::HandOverInput(InputReplayer& replayed, InputSource& liveInput,
                              std::function<void()> onHandOver)
     : replay(replayed), liveSource(liveInput), handedOver(std::move(onHandOver)) {}
@@ -34,7 +36,7 @@ bool HandOverInput::poll(SDL_Event& event) {
 
 bool HandOverInput::endsTheRun(const SDL_Event& event) {
     const bool escape = event.type == SDL_KEYDOWN && (event.key.keysym.sym == SDLK_ESCAPE ||
-                                                      replay.keyState()[SDLK_ESCAPE] != 0);
+                                                      isEscapeHeld(replay.keyState()));
     return escape || event.type == SDL_QUIT;
 }
 

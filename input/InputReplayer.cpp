@@ -1,5 +1,7 @@
 #include "input/InputReplayer.h"
 
+#include "platform/Platform.h"
+
 #include <algorithm>
 
 InputReplayer::InputReplayer(const InputRecording& replayed)
@@ -47,6 +49,6 @@ bool InputReplayer::poll(SDL_Event& event) {
         return false;
     const InputRecording::Entry& entry = entries[next++];
     event = entry.event;
-    keys[SDLK_ESCAPE] = entry.escapeHeld ? 1 : 0;
+    keys[escapeKeyIndex()] = entry.escapeHeld ? 1 : 0;
     return true;
 }

@@ -11,8 +11,11 @@ struct CursorBits;
 
 /// The array SDL keeps of the keys held down now.
 const Uint8* keyboardState();
-/// Whether Escape is held in a key-state array that keyboardState gave.
-bool isEscapeHeld(const Uint8* keyState);
+/// Where Escape lies in a key-state array such as keyboardState gives: SDL 1.2 indexes it by
+/// key symbol, the browser's SDL by scancode.
+int escapeKeyIndex();
+/// Whether Escape is held in a key-state array such as keyboardState gives.
+inline bool isEscapeHeld(const Uint8* keyState) { return keyState[escapeKeyIndex()] == 1; }
 /// Installs an event filter that lets every event through (the browser's SDL has none).
 void acceptEveryEvent();
 /// Makes the 32 x 32 cursor SDL's current one for the rest of the run (if SDL takes it). The

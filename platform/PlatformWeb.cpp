@@ -46,8 +46,8 @@ const Uint8* keyboardState() {
     return SDL_GetKeyboardState(nullptr);
 }
 
-bool isEscapeHeld(const Uint8* keyState) {
-    return keyState[SDL_SCANCODE_ESCAPE] == 1;
+int escapeKeyIndex() {
+    return SDL_SCANCODE_ESCAPE;
 }
 
 void acceptEveryEvent() {}

@@ -1,5 +1,7 @@
 #include "input/InputReplayer.h"
 
+#include "platform/Platform.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -55,4 +57,15 @@ TEST(InputReplayer, AFirstVersionPassTakesItsEdgeReadingsAndARunOutOfStepStops) 
     EXPECT_TRUE(lost.outOfStep());
     EXPECT_TRUE(lost.finished());
     EXPECT_EQ(lost.lastReading(), 7u);
+}
+
+TEST(InputReplayer, AReplayedEventHoldsEscapeAsTheRecordedOneDid) {
+    InputRecording held = recording(InputRecording::VERSION, {true, true});
+    held.entries[0].escapeHeld = true;
+    InputReplayer replay(held);
+    SDL_Event event;
+    ASSERT_TRUE(replay.poll(event));
+    EXPECT_TRUE(isEscapeHeld(replay.keyState()));
+    ASSERT_TRUE(replay.poll(event));
+    EXPECT_FALSE(isEscapeHeld(replay.keyState()));
 }
